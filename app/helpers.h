@@ -1,0 +1,47 @@
+#pragma once
+// The small free routines that every window and the walk share: number formatting with the
+// user's thousands separators, forgiving text-to-number conversions, the two message boxes,
+// entry classification, TAB fields, packed local time stamps, drive type names and the
+// drive-ready test. None keeps state; none raises, except driveReady for a character that is
+// not a letter.
+
+#include "collect/file_record.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+enum class EntryKind { Directory = 0, DotEntry = 1, File = 2 };
+
+// Local date and time in the MS-DOS format: date word in the high 16 bits, time word in the
+// low 16 bits; 0 means not recorded.
+using PackedDateTime = std::uint32_t;
+
+// Raised by driveReady for a character outside a-z and A-Z.
+class ConversionError final : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[nodiscard]] std::string digitsOnly(std::string_view text);
+[[nodiscard]] std::int32_t safeStrToInt(std::string_view text);
+[[nodiscard]] double safeStrToFloat(std::string_view text);
+[[nodiscard]] std::string formatCount(std::int64_t value);
+[[nodiscard]] std::string formatBytes(double value);
+// A number with thousands separators and two decimals: the "%n" format.
+[[nodiscard]] std::string formatNumber2(double value);
+
+void showError(const std::string& text);
+void showInfo(const std::string& text);
+
+[[nodiscard]] EntryKind classifyEntry(const FileRecord& entry);
+[[nodiscard]] std::string tabField(std::string_view text, int n);
+
+[[nodiscard]] PackedDateTime accessDosTime(const FileRecord& entry);
+[[nodiscard]] PackedDateTime createDosTime(const FileRecord& entry);
+[[nodiscard]] PackedDateTime modifyDosTime(const FileRecord& entry);
+
+[[nodiscard]] std::string driveTypeName(int driveType);
+// Throws ConversionError("Not a valid drive ID") for a character that is not a letter.
+[[nodiscard]] bool driveReady(char letter);

@@ -1,0 +1,79 @@
+#pragma once
+// The directory search that stands in for FindFirstFile/FindNextFile, and moving the current
+// directory through a drive. A search lists the current directory ("*.*"), "." and ".."
+// included, in the order the file system returns them. It builds no path strings.
+//
+// Attribute word: directory 0x10 for real directories; hidden 0x02 for names starting with a
+// dot; read-only 0x01 when no write permission bit is set; system 0x04 for devices, FIFOs and
+// sockets; reparse point 0x400 for symbolic links (never followed, size 0).
+// Cost: with details, one statx (never following links, never opening the file) per entry that
+// is not a directory; directories and every entry of a names-only search cost no system call
+// beyond reading the directory (the entry type says what they are).
+
+#include "platform/file_time.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+inline constexpr std::uint32_t attrReadOnly = 0x01;
+inline constexpr std::uint32_t attrHidden = 0x02;
+inline constexpr std::uint32_t attrSystem = 0x04;
+inline constexpr std::uint32_t attrVolumeLabel = 0x08;
+inline constexpr std::uint32_t attrDirectory = 0x10;
+inline constexpr std::uint32_t attrArchive = 0x20;
+inline constexpr std::uint32_t attrReparsePoint = 0x400;
+
+struct FindData {
+    std::string_view name; // valid until the next findNext or close
+    std::uint64_t size = 0;
+    std::uint32_t attributes = 0;
+    FileTime creationTime = 0; // birth time, 0 where the file system has none
+    FileTime lastAccessTime = 0;
+    FileTime lastWriteTime = 0;
+};
+
+class DirectorySearch final {
+public:
+    DirectorySearch();
+    ~DirectorySearch();
+    DirectorySearch(const DirectorySearch&) = delete;
+    DirectorySearch& operator=(const DirectorySearch&) = delete;
+
+    // Starts listing the current directory. Entries whose attribute word has a bit of skipMask
+    // are passed over. withDetails false: size and times stay 0 and the attribute word comes
+    // from the name and the entry type alone. False when nothing is found or the directory
+    // cannot be read.
+    [[nodiscard]] bool findFirst(std::uint32_t skipMask, bool withDetails);
+    // False at the end, and when reading fails in the middle (treated as the end).
+    [[nodiscard]] bool findNext();
+    [[nodiscard]] const FindData& data() const;
+    void close();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
+// Enters the root directory of a drive letter; remembers its file system so that
+// enterDirectory never crosses into another one. False when the letter is unmapped or the
+// directory cannot be entered.
+[[nodiscard]] bool enterDriveRoot(char letter);
+
+// Enters a subdirectory of the current directory by name; never through a symbolic link,
+// never onto another file system than the drive root's. False leaves the current directory as
+// it was.
+[[nodiscard]] bool enterDirectory(std::string_view name);
+
+// Returns to the directory that the last successful enterDirectory came from, even when the
+// current directory has been removed or moved meanwhile. Works at any depth (a chain of
+// 5,000 levels included) without holding a file descriptor per level.
+void leaveDirectory();
+
+// The full path of the current directory ("" when it cannot be read).
+[[nodiscard]] std::string currentDirectory();
+
+} // namespace platform
