@@ -13,6 +13,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace platform {
@@ -91,8 +92,10 @@ public:
     }
 
     std::string currentPath() const {
+        // The system call itself: the C library's getcwd falls back to reading every directory
+        // up to the root when the path is longer than PATH_MAX, once per call.
         char buffer[PATH_MAX];
-        if (::getcwd(buffer, sizeof buffer) != nullptr) {
+        if (::syscall(SYS_getcwd, buffer, sizeof buffer) > 0 && buffer[0] == '/') {
             return buffer;
         }
         if (!m_haveRoot) {
