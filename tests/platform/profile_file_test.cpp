@@ -86,8 +86,10 @@ TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
     const auto path = folder + "/t.ini";
     writeFile(path, "[A]\nk=1\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    // The file itself may be written by anyone; only the folder refuses the new file.
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(temp.path().c_str(), 0755), 0);
 
     if (::geteuid() != 0) {
         EXPECT_FALSE(writePrivateProfileString("A", "k", "2", path));
@@ -96,7 +98,8 @@ TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0 ||
+                getPrivateProfileString("A", "k", "", path) != "1") {
                 ::_exit(2);
             }
             ::_exit(writePrivateProfileString("A", "k", "2", path) ? 1 : 0);
@@ -105,7 +108,8 @@ TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status));
         if (WEXITSTATUS(status) == 2) {
-            GTEST_SKIP() << "cannot drop privileges to uid 65534";
+            GTEST_SKIP()
+                << "cannot drop privileges to uid 65534, or it cannot read the test folder";
         }
         EXPECT_EQ(WEXITSTATUS(status), 0) << "the write reported success";
     }
