@@ -73,8 +73,11 @@ std::map<dev_t, std::string> labelsByDevice() {
 
 // The disk of a partition carries the removable flag, so the partition's parent is asked too.
 bool isRemovableDevice(unsigned major, unsigned minor) {
-    const std::string base =
-        "/sys/dev/block/" + std::to_string(major) + ":" + std::to_string(minor);
+    char number[32];
+    std::string base = "/sys/dev/block/";
+    base.append(number, std::to_chars(number, number + sizeof number, major).ptr);
+    base += ':';
+    base.append(number, std::to_chars(number, number + sizeof number, minor).ptr);
     for (const auto* file : {"/removable", "/../removable"}) {
         const auto text = readSmallFile(base + file);
         if (!text.empty()) {
