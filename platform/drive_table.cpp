@@ -31,25 +31,6 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
-// udev writes unsafe bytes of a label as \xHH.
-std::string decodeHexEscapes(std::string_view name) {
-    std::string result;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        unsigned value = 0;
-        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
-            const auto parsed =
-                std::from_chars(name.data() + i + 2, name.data() + i + 4, value, 16);
-            if (parsed.ec == std::errc{} && parsed.ptr == name.data() + i + 4) {
-                result += char(value);
-                i += 3;
-                continue;
-            }
-        }
-        result += name[i];
-    }
-    return result;
-}
-
 // Device number -> label, from the links in /dev/disk/by-label.
 std::map<dev_t, std::string> labelsByDevice() {
     std::map<dev_t, std::string> labels;
@@ -65,7 +46,7 @@ std::map<dev_t, std::string> labelsByDevice() {
             ::stat((folder + "/" + std::string(name)).c_str(), &device) != 0) {
             continue;
         }
-        labels.emplace(device.st_rdev, decodeHexEscapes(name));
+        labels.emplace(device.st_rdev, DriveTable::labelFromLinkName(name));
     }
     ::closedir(dir);
     return labels;
@@ -232,6 +213,24 @@ DriveTable DriveTable::build(const std::vector<MountEntry>& mounts, const IniDoc
         }
     }
     return table;
+}
+
+std::string DriveTable::labelFromLinkName(std::string_view name) {
+    std::string result;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        unsigned value = 0;
+        if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x') {
+            const auto parsed =
+                std::from_chars(name.data() + i + 2, name.data() + i + 4, value, 16);
+            if (parsed.ec == std::errc{} && parsed.ptr == name.data() + i + 4) {
+                result += char(value);
+                i += 3;
+                continue;
+            }
+        }
+        result += name[i];
+    }
+    return result;
 }
 
 const DriveInfo* DriveTable::drive(char letter) const {

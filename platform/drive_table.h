@@ -33,6 +33,10 @@ public:
     [[nodiscard]] static DriveTable build(const std::vector<MountEntry>& mounts,
                                           const IniDocument& drivesIni);
 
+    // The label a /dev/disk/by-label link name stands for: udev writes blanks and other unsafe
+    // bytes as \xHH.
+    [[nodiscard]] static std::string labelFromLinkName(std::string_view name);
+
     // Nothing for an unmapped letter (either case).
     [[nodiscard]] const DriveInfo* drive(char letter) const;
 

@@ -1,3 +1,4 @@
+#include "platform/drive_table.h"
 #include "platform/drives.h"
 #include "temp_folder.h"
 
@@ -97,4 +98,11 @@ TEST(Drives, MissingFolderIsNotReadyAndReloadSeesChanges) {
     EXPECT_FALSE(diskFreeSpace('c').has_value()) << "[Space] does not map a letter";
     std::filesystem::create_directories(gone);
     EXPECT_TRUE(diskFreeSpace('e').has_value());
+}
+
+TEST(Drives, LabelLinkNamesAreDecoded) {
+    EXPECT_EQ(DriveTable::labelFromLinkName("My\\x20Disk"), "My Disk");
+    EXPECT_EQ(DriveTable::labelFromLinkName("a\\x2fb\\x5c"), "a/b\\");
+    EXPECT_EQ(DriveTable::labelFromLinkName("odd\\xZZ\\x2"), "odd\\xZZ\\x2");
+    EXPECT_EQ(DriveTable::labelFromLinkName("plain"), "plain");
 }
