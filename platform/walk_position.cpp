@@ -129,8 +129,9 @@ private:
         return enterRoot(buffer);
     }
 
-    // Goes from the root down the remembered names to the directory that is now the deepest
-    // level's parent, checking every step; stops at the deepest directory it can verify.
+    // Goes from the root down the remembered names to the directory the left level was entered
+    // from, checking every step. When an ancestor itself was renamed the way is lost: the walk
+    // stays at the deepest directory that still checks out and forgets the levels below it.
     void walkDownFromRoot(const Identity& target) {
         int fd = ::open(m_rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         struct stat status {};
