@@ -30,6 +30,10 @@ public:
 
     [[nodiscard]] std::string text() const;
 
+    [[nodiscard]] bool hasSection(std::string_view section) const {
+        return findSection(section).has_value();
+    }
+
 private:
     // Index of the section's header line, or nothing.
     [[nodiscard]] std::optional<std::size_t> findSection(std::string_view section) const;
