@@ -52,6 +52,7 @@ public:
     ChartMargins margins;
     bool frameVisible = true; // the frame round the plot of a chart without walls
     std::string hint;         // tool tip of the chart
+    bool allowZoom = true;    // the user may drag a rectangle to zoom
     int maxPointsPerPage = 0; // 0: all points on one page
     int page = 1;             // 1-based page shown when points are paged
 
