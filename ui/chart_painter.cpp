@@ -294,10 +294,16 @@ void ChartPainter::paintCartesian(QRectF area) {
     const double valueLength = horizontal ? W : H;
     const double categoryLength = horizontal ? H : W;
     auto valuePixel = [&](const AxisRange& r, double v) {
+        if (!(r.maximum > r.minimum)) {
+            return 0.0;
+        }
         const double clamped = std::clamp(v, r.minimum, r.maximum);
         return (clamped - r.minimum) / (r.maximum - r.minimum) * valueLength;
     };
     auto categoryPixel = [&](double c) {
+        if (!(categoryRange.maximum > categoryRange.minimum)) {
+            return 0.0;
+        }
         return (c - categoryRange.minimum) / (categoryRange.maximum - categoryRange.minimum) *
                categoryLength;
     };

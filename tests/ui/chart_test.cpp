@@ -85,6 +85,26 @@ TEST_F(ChartTest, EveryKindDrawsAPicture) {
     }
 }
 
+TEST_F(ChartTest, EmptyAndDegenerateChartsDrawWithoutMarks) {
+    Chart empty;
+    render(empty);
+    EXPECT_TRUE(empty.markRects().empty());
+
+    Chart zeroPie;
+    chart_gallery::fillTypesPie(zeroPie.model(), 0);
+    zeroPie.model().series(0).clear();
+    zeroPie.model().series(0).add(0, ".txt");
+    EXPECT_GT(distinctColours(render(zeroPie)), 10) << "the background still shows";
+    EXPECT_TRUE(zeroPie.markRects().empty());
+
+    Chart fixedFlat;
+    chart_gallery::fillTimeLines(fixedFlat.model());
+    fixedFlat.model().bottomAxis.maximum = fixedFlat.model().bottomAxis.minimum;
+    fixedFlat.model().leftAxis.automatic = false;
+    render(fixedFlat, QSize(50, 40)); // an axis without span in a chart too small for a plot
+    EXPECT_TRUE(fixedFlat.markRects().empty());
+}
+
 TEST_F(ChartTest, HorizontalBarMarksFollowTheirBarsUpwards) {
     Chart chart;
     chart_gallery::fillSizeBars(chart.model());
