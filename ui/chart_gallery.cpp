@@ -219,6 +219,24 @@ void fillTimeLines(ChartModel& chart) {
     }
 }
 
+void fillAttributeBars(ChartModel& chart) {
+    chart.title.visible = false;
+    chart.legend.visible = false;
+    chart.leftAxis.visible = chart.bottomAxis.visible = false;
+    chart.walls.visible = false;
+    chart.frameVisible = false;
+    chart.allowZoom = false;
+    chart.background.color = clSilver;
+    chart.maxPointsPerPage = 4;
+    chart.clearSeries();
+    auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar);
+    bars.marks.visible = true;
+    bars.marks.format = "#,##0.## %";
+    for (const double share : {61.25, 3.5, 10.0, 25.25}) {
+        bars.add(share, {}, clRed);
+    }
+}
+
 void fillDrivePie(ChartModel& chart, const std::string& title, double used, double free) {
     chart.title.lines = {title};
     chart.title.color = clBlack;
@@ -281,6 +299,11 @@ QStringList renderChartGallery(const QString& outDir) {
         Chart chart;
         fillTimeLines(chart.model());
         save(chart, large, "chart_time_lines.png");
+    }
+    {
+        Chart chart;
+        fillAttributeBars(chart.model());
+        save(chart, QSize(260, 130), "chart_attribute_bars.png");
     }
     {
         // The Space page's pie panel: eleven small pies and the total pie.

@@ -22,6 +22,8 @@ void fillSizeBars(ChartModel& chart);
 void fillCombinedBars(ChartModel& chart);
 // The Time page: three line series of 48 half-hour slots.
 void fillTimeLines(ChartModel& chart);
+// The Attribute page's small share chart: four red bars with value marks, no axes or walls.
+void fillAttributeBars(ChartModel& chart);
 // One of the Space page's small used/free pies.
 void fillDrivePie(ChartModel& chart, const std::string& title, double used, double free);
 

@@ -188,7 +188,7 @@ AxisRange ChartModel::axisRange(AxisId axisId) const {
     }
     // Marks written beyond the bars' ends need room inside the plot.
     if (marks && !stacked()) {
-        high += (high - low) * 0.12;
+        high += (high - low) * 0.2;
     }
     return roundRange(low, high);
 }
