@@ -1,5 +1,6 @@
 #include "ui/chart_painter.h"
 
+#include "ui/font_twins.h"
 #include "ui/format_float.h"
 #include "ui/qt_color.h"
 
@@ -65,10 +66,7 @@ ChartPainter::ChartPainter(const ChartModel& model, QPainter& painter, const QRe
 }
 
 QFont ChartPainter::font(double pixelsAt96, bool bold) const {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(px(pixelsAt96)))));
-    f.setBold(bold);
-    return f;
+    return pixelFont(QStringLiteral("Arial"), static_cast<int>(std::lround(px(pixelsAt96))), bold);
 }
 
 void ChartPainter::paint() {
