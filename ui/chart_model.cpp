@@ -182,6 +182,9 @@ AxisRange ChartModel::axisRange(AxisId axisId) const {
         marks = marks || s.marks.visible;
         for (int i = first; i < last && i < s.count(); ++i) {
             const double v = s.isBar() && stacked() ? stackedSum(i) : s.value(i);
+            if (!std::isfinite(v)) {
+                continue;
+            }
             low = std::min(low, v);
             high = std::max(high, v);
         }

@@ -486,6 +486,9 @@ void ChartPainter::paintCartesian(QRectF area) {
                     categoryPixel(i) + slotShift + series.barOffsetPercent / 100.0 * slot;
                 const double base = stacked ? m_model.stackBase(s, i) : 0.0;
                 const double v = series.value(i);
+                if (!std::isfinite(v)) {
+                    continue;
+                }
                 const double p0 = valuePixel(range, base);
                 const double p1 = valuePixel(range, base + v);
                 const QColor color = toQColor(series.points()[static_cast<std::size_t>(i)].color);
@@ -625,7 +628,8 @@ void ChartPainter::paintCartesian(QRectF area) {
             for (int i = 0; i < series.count(); ++i) {
                 const ChartPoint& p = series.points()[static_cast<std::size_t>(i)];
                 const double x = p.x.value_or(i);
-                if (x < categoryRange.minimum - 1e-9 || x > categoryRange.maximum + 1e-9) {
+                if (x < categoryRange.minimum - 1e-9 || x > categoryRange.maximum + 1e-9 ||
+                    !std::isfinite(p.value)) {
                     continue;
                 }
                 points.emplace_back(categoryPixel(x), valuePixel(valueRange, p.value));

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -103,6 +104,13 @@ TEST_F(ChartTest, EmptyAndDegenerateChartsDrawWithoutMarks) {
     fixedFlat.model().leftAxis.automatic = false;
     render(fixedFlat, QSize(50, 40)); // an axis without span in a chart too small for a plot
     EXPECT_TRUE(fixedFlat.markRects().empty());
+
+    Chart notANumber;
+    chart_gallery::fillSizeBars(notANumber.model());
+    notANumber.model().series(0).add(std::nan(""), "broken");
+    render(notANumber);
+    EXPECT_EQ(notANumber.markRects().size(), 12u) << "a value that is no number draws no bar";
+    EXPECT_TRUE(std::isfinite(notANumber.model().axisRange(ChartModel::AxisId::Bottom).maximum));
 }
 
 TEST_F(ChartTest, HorizontalBarMarksFollowTheirBarsUpwards) {
