@@ -1,0 +1,21 @@
+#include "types/dialog_frame.h"
+
+#include <QDialog>
+#include <QLayout>
+#include <QScreen>
+
+void makeFixedDialog(QDialog& dialog) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    if (QLayout* layout = dialog.layout())
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void centreOnScreen(QDialog& dialog) {
+    const QScreen* screen = dialog.screen();
+    if (screen == nullptr)
+        return;
+    QRect frame = dialog.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    dialog.move(frame.topLeft());
+}
