@@ -15,6 +15,8 @@ void centreOnScreen(QDialog& dialog) {
     const QScreen* screen = dialog.screen();
     if (screen == nullptr)
         return;
+    if (QLayout* layout = dialog.layout())
+        layout->activate(); // take the size the contents just filled in need
     QRect frame = dialog.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     dialog.move(frame.topLeft());

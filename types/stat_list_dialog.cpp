@@ -7,6 +7,7 @@
 #include "types/type_pattern.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +35,15 @@ TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
       btClose(new QPushButton(this)), Label2(new QLabel(this)), m_section(std::move(section)) {
     setWindowTitle("File types");
 
+    QFont headingFont(QStringLiteral("Times New Roman"));
+    headingFont.setStyleHint(QFont::Serif);
+    headingFont.setPixelSize(23);
+    for (QLabel* heading : {Label1, lblCount}) {
+        heading->setFont(headingFont);
+        QPalette palette = heading->palette();
+        palette.setColor(QPalette::WindowText, Qt::blue);
+        heading->setPalette(palette);
+    }
     Label1->setObjectName("Label1");
     Label1->setText("File Types");
     lblCount->setObjectName("lblCount");
@@ -74,9 +84,12 @@ TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
     Label2->setObjectName("Label2");
     Label2->setText("Hint: Drag mouse or use ctrl-click to select multiple file types.");
 
+    auto* headings = new QHBoxLayout;
+    headings->addWidget(Label1);
+    headings->addStretch();
+    headings->addWidget(lblCount);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(Label1, 0, 0);
-    layout->addWidget(lblCount, 0, 0, Qt::AlignRight);
+    layout->addLayout(headings, 0, 0);
     layout->addWidget(PickList1, 1, 0);
     layout->addLayout(buttonColumn, 1, 1);
     layout->addWidget(Label2, 2, 0, 1, 2);
