@@ -12,17 +12,11 @@
 using platform::MemoryClassRegistry;
 using platform::MimeClassRegistry;
 
-namespace {
-bool holds(const std::vector<std::string>& names, const std::string& name) {
-    return std::ranges::find(names, name) != names.end();
-}
-} // namespace
-
-TEST(MemoryClassRegistry, KeysAndValuesCompareWithoutCaseAndMissingValuesReadEmpty) {
+TEST(MemoryClassRegistry, NamesCompareWithoutCaseAndTheEmptyNameIsTheRoot) {
     MemoryClassRegistry registry;
     registry.setValue(".Doc", "", "Word.Document");
     registry.setValue(".doc", "Content Type", "application/msword");
-    registry.addKey("Word.Document");
+    registry.setValue("", "", "root text");
 
     const auto key = registry.openKey(".DOC");
     ASSERT_TRUE(key.has_value());
@@ -30,16 +24,8 @@ TEST(MemoryClassRegistry, KeysAndValuesCompareWithoutCaseAndMissingValuesReadEmp
     EXPECT_EQ(key->value("content type"), "application/msword");
     EXPECT_EQ(key->value("missing"), "");
     EXPECT_FALSE(registry.openKey(".xyz").has_value());
-    EXPECT_EQ(registry.openKey("word.document")->value(""), "");
-    EXPECT_EQ(registry.subkeyNames(), (std::vector<std::string>{".Doc", "Word.Document"}));
-}
-
-TEST(MemoryClassRegistry, TheEmptyNameOpensTheRootWhichIsNoSubkey) {
-    MemoryClassRegistry registry;
-    EXPECT_EQ(registry.openKey("")->value(""), "");
-    registry.setValue("", "", "root text");
     EXPECT_EQ(registry.openKey("")->value(""), "root text");
-    EXPECT_TRUE(registry.subkeyNames().empty());
+    EXPECT_EQ(registry.subkeyNames(), std::vector<std::string>{".Doc"});
 }
 
 TEST(ClassRegistry, AnInstalledRegistryServesUntilTheDefaultIsRestored) {
@@ -54,55 +40,43 @@ TEST(ClassRegistry, AnInstalledRegistryServesUntilTheDefaultIsRestored) {
 
 TEST(MimeClassRegistry, SuffixKeysNameTheirTypeAndTypeKeysGiveTheComment) {
     const MimeClassRegistry registry;
-    const QMimeDatabase database;
-    const QMimeType pdf = database.mimeTypeForName("application/pdf");
+    const QMimeType pdf = QMimeDatabase().mimeTypeForName("application/pdf");
     ASSERT_TRUE(pdf.isValid()) << "the shared MIME database is not installed";
 
     const auto suffixKey = registry.openKey(".PDF");
     ASSERT_TRUE(suffixKey.has_value());
     EXPECT_EQ(suffixKey->value(""), "application/pdf");
     EXPECT_EQ(suffixKey->value(".pdf"), "");
-
     const auto typeKey = registry.openKey("application/pdf");
     ASSERT_TRUE(typeKey.has_value());
     EXPECT_EQ(typeKey->value(""), pdf.comment().toStdString());
     EXPECT_FALSE(typeKey->value("").empty());
-}
 
-TEST(MimeClassRegistry, UnknownSuffixesAndNamesHaveNoKey) {
-    const MimeClassRegistry registry;
     EXPECT_FALSE(registry.openKey(".qqqz").has_value()); // application/octet-stream
     EXPECT_FALSE(registry.openKey(".").has_value());
     EXPECT_FALSE(registry.openKey(".a/b").has_value());
     EXPECT_FALSE(registry.openKey("no/such-type").has_value());
-    EXPECT_TRUE(registry.openKey("")->value("").empty());
+    EXPECT_EQ(registry.openKey("")->value(""), "");
 }
 
 TEST(MimeClassRegistry, TypeNamesWithCapitalsAreFoundInAnyCase) {
     const MimeClassRegistry registry;
-    const QMimeDatabase database;
-    std::string capitalised;
-    for (const QMimeType& type : database.allMimeTypes())
+    for (const QMimeType& type : QMimeDatabase().allMimeTypes()) {
         if (type.name() != type.name().toLower()) {
-            capitalised = type.name().toStdString();
-            break;
+            const std::string lower = type.name().toLower().toStdString();
+            EXPECT_TRUE(registry.openKey(lower).has_value()) << lower;
+            return;
         }
-    if (capitalised.empty())
-        GTEST_SKIP() << "this MIME database has no type name with capitals";
-    std::string lower = capitalised;
-    std::ranges::transform(lower, lower.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    EXPECT_TRUE(registry.openKey(lower).has_value()) << lower;
+    }
+    GTEST_SKIP() << "this MIME database has no type name with capitals";
 }
 
 TEST(MimeClassRegistry, SubkeysListTypesAndKnownSuffixesOnce) {
     const MimeClassRegistry registry;
     const std::vector<std::string> names = registry.subkeyNames();
-    EXPECT_TRUE(holds(names, ".pdf"));
-    EXPECT_TRUE(holds(names, "application/pdf"));
-    EXPECT_FALSE(holds(names, ".PDF"));
-    EXPECT_EQ(std::ranges::count(names, std::string(".pdf")), 1);
+    EXPECT_EQ(std::ranges::count(names, ".pdf"), 1);
+    EXPECT_EQ(std::ranges::count(names, "application/pdf"), 1);
+    EXPECT_EQ(std::ranges::count(names, ".PDF"), 0);
     for (const std::string& name : names) {
         if (name.starts_with('.')) {
             ASSERT_TRUE(registry.openKey(name).has_value()) << name;

@@ -2,6 +2,7 @@
 
 #include "platform/class_registry.h"
 #include "platform/memory_class_registry.h"
+#include "types/type_pattern.h"
 
 #include <QMimeDatabase>
 
@@ -88,13 +89,5 @@ TEST(TypeDescriptionMime, RegisteredExtensionsOfTheDatabase) {
         ASSERT_TRUE(pattern.starts_with("*.")) << pattern;
         ASSERT_LE(pattern.size(), 6u) << pattern;
     }
-    const auto folded = [](std::string text) {
-        std::ranges::transform(text, text.begin(), [](char c) {
-            return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        });
-        return text;
-    };
-    EXPECT_TRUE(std::ranges::is_sorted(patterns, [&](const std::string& a, const std::string& b) {
-        return folded(a) < folded(b);
-    }));
+    EXPECT_TRUE(std::ranges::is_sorted(patterns, lineLessIgnoringCase));
 }
