@@ -3,26 +3,23 @@
 #include "types/dialog_frame.h"
 #include "types/type_description.h"
 #include "types/type_pattern.h"
+#include "ui/pick_list.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 QString toText(std::string_view bytes) {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
-
-constexpr int lineRole = Qt::UserRole; // the whole line, pattern TAB description, as bytes
 } // namespace
 
 TfrmSelectExtension::TfrmSelectExtension(QWidget* parent)
     : QDialog(parent), Label1(new QLabel(this)), Edit1(new QLineEdit(this)),
-      lBox(new QTreeWidget(this)), Label2(new QLabel(this)), BitBtn1(new QPushButton(this)),
+      lBox(new PickList(this)), Label2(new QLabel(this)), BitBtn1(new QPushButton(this)),
       BitBtn2(new QPushButton(this)) {
     setWindowTitle("Select a file extension");
 
@@ -35,14 +32,7 @@ TfrmSelectExtension::TfrmSelectExtension(QWidget* parent)
 
     lBox->setObjectName("lBox");
     lBox->setToolTip("Double click to select, Ctrl-click to select more than one");
-    lBox->setColumnCount(2);
-    lBox->setHeaderHidden(true);
-    lBox->setRootIsDecorated(false);
-    lBox->setUniformRowHeights(true);
-    lBox->setAllColumnsShowFocus(true);
-    lBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lBox->header()->setStretchLastSection(true);
-    lBox->setColumnWidth(0, lBox->fontMetrics().horizontalAdvance(QStringLiteral("*.MMMMM")));
+    lBox->setMarkStyle(PickList::MarkStyle::none);
     lBox->setMinimumSize(380, 260);
 
     Label2->setObjectName("Label2");
@@ -66,17 +56,16 @@ TfrmSelectExtension::TfrmSelectExtension(QWidget* parent)
     layout->addLayout(buttons);
     makeFixedDialog(*this);
 
-    connect(lBox, &QTreeWidget::itemClicked, this, [this] { lBoxClick(); });
-    connect(lBox, &QTreeWidget::itemDoubleClicked, this, [this] { lBoxDblClick(); });
+    connect(lBox, &PickList::entryClicked, this, [this](int index) { lBoxClick(index); });
+    connect(lBox, &PickList::itemDoubleClicked, this, [this] { lBoxDblClick(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 std::vector<std::string> TfrmSelectExtension::selectedLines() const {
     std::vector<std::string> lines;
-    for (int k = 0; k < lBox->topLevelItemCount(); ++k)
-        if (const QTreeWidgetItem* item = lBox->topLevelItem(k); item->isSelected())
-            lines.push_back(item->data(0, lineRole).toByteArray().toStdString());
+    for (const int row : lBox->selectedRows())
+        lines.push_back(lBox->itemText(row).toLocal8Bit().toStdString());
     return lines;
 }
 
@@ -92,9 +81,8 @@ void TfrmSelectExtension::showEvent(QShowEvent* event) {
 void TfrmSelectExtension::FormShow() {
     cbWildCard = listRegisteredExtensions();
     for (const std::string& pattern : cbWildCard) {
-        const std::string description = typeDescription(std::string_view(pattern).substr(1));
-        auto* item = new QTreeWidgetItem(lBox, {toText(pattern), toText(description)});
-        item->setData(0, lineRole, QByteArray::fromStdString(pattern + '\t' + description));
+        lBox->addItem(
+            toText(pattern + '\t' + typeDescription(std::string_view(pattern).substr(1))));
     }
     if (!cbWildCard.empty())
         Edit1->setText(toText(cbWildCard.front()));
@@ -102,8 +90,7 @@ void TfrmSelectExtension::FormShow() {
     Edit1->selectAll();
 }
 
-void TfrmSelectExtension::lBoxClick() {
-    const int index = lBox->indexOfTopLevelItem(lBox->currentItem());
+void TfrmSelectExtension::lBoxClick(int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < cbWildCard.size())
         Edit1->setText(toText(cbWildCard[static_cast<std::size_t>(index)]));
 }
@@ -119,7 +106,7 @@ void TfrmSelectExtension::BitBtn1Click() {
 }
 
 bool TfrmSelectExtension::takeChoice() {
-    if (lBox->selectedItems().size() > 1) {
+    if (lBox->selectedRows().size() > 1) {
         m_multiple = true;
         return false;
     }

@@ -16,7 +16,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class PickList;
 
 class TfrmSelectExtension final : public QDialog {
     Q_OBJECT
@@ -36,7 +36,7 @@ protected:
 
 private:
     void FormShow();
-    void lBoxClick();
+    void lBoxClick(int index);
     void lBoxDblClick();
     void BitBtn1Click();
     // The choice of OK and of a double click; true when the picker may close with OK.
@@ -44,7 +44,7 @@ private:
 
     QLabel* Label1;
     QLineEdit* Edit1;
-    QTreeWidget* lBox;
+    PickList* lBox;
     QLabel* Label2;
     QPushButton* BitBtn1;
     QPushButton* BitBtn2;

@@ -5,20 +5,20 @@
 #include "types/select_extension_dialog.h"
 #include "types/type_list_store.h"
 #include "types/type_pattern.h"
+#include "ui/effect_label.h"
+#include "ui/pick_list.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include <array>
 
 namespace {
-QString toText(std::string_view bytes) {
+QString toText(const std::string& bytes) {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
@@ -26,59 +26,51 @@ bool confirmed(const std::string& question) {
     return platform::showMessageBox(platform::MessageKind::Confirmation, "Confirm", question) ==
            platform::MessageResult::Yes;
 }
+
+void makeHeading(EffectLabel& label) {
+    label.setFontFace(QStringLiteral("Times New Roman"), 23);
+    label.setTextColor(Qt::blue);
+    label.setEffect(EffectLabel::TextEffect::shadow);
+    label.setShadowColor(QColor(0x80, 0x80, 0x80));
+    label.setDepth(2);
+}
 } // namespace
 
 TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
-    : QDialog(parent), Label1(new QLabel(this)), lblCount(new QLabel(this)),
-      PickList1(new QTreeWidget(this)), btAdd(new QPushButton(this)),
-      btDelete(new QPushButton(this)), btClear(new QPushButton(this)),
+    : QDialog(parent), Label1(new EffectLabel(QStringLiteral("File Types"), this)),
+      lblCount(new EffectLabel(QString(), this)), PickList1(new PickList(this)),
+      btAdd(new QPushButton(this)), btDelete(new QPushButton(this)), btClear(new QPushButton(this)),
       btClose(new QPushButton(this)), Label2(new QLabel(this)), m_section(std::move(section)) {
     setWindowTitle("File types");
 
-    QFont headingFont(QStringLiteral("Times New Roman"));
-    headingFont.setStyleHint(QFont::Serif);
-    headingFont.setPixelSize(23);
-    for (QLabel* heading : {Label1, lblCount}) {
-        heading->setFont(headingFont);
-        QPalette palette = heading->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        heading->setPalette(palette);
-    }
     Label1->setObjectName("Label1");
-    Label1->setText("File Types");
+    makeHeading(*Label1);
     lblCount->setObjectName("lblCount");
+    makeHeading(*lblCount);
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblCount->setMinimumWidth(160);
 
     PickList1->setObjectName("PickList1");
     PickList1->setToolTip("List of temporary file extensions and types");
-    PickList1->setColumnCount(2);
-    PickList1->setHeaderHidden(true);
-    PickList1->setRootIsDecorated(false);
-    PickList1->setUniformRowHeights(true);
-    PickList1->setAllColumnsShowFocus(true);
-    PickList1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    PickList1->header()->setStretchLastSection(true);
-    PickList1->setColumnWidth(
-        0, PickList1->fontMetrics().horizontalAdvance(QStringLiteral("*.MMMMMM")));
+    PickList1->setMarkStyle(PickList::MarkStyle::none);
+    PickList1->setSorted(true);
+    PickList1->setTabStop(16);
     PickList1->setMinimumSize(320, 240);
 
-    const std::pair<QPushButton*, std::pair<const char*, const char*>> buttons[] = {
-        {btAdd, {"&Add", "Add a file extension to this list"}},
-        {btDelete, {"&Delete", "Delete a file extension"}},
-        {btClear, {"&Clear all", "Clear all extensions"}},
-        {btClose, {"Close", "Close window"}},
+    const std::pair<QPushButton*, std::array<const char*, 3>> buttons[] = {
+        {btAdd, {"btAdd", "&Add", "Add a file extension to this list"}},
+        {btDelete, {"btDelete", "&Delete", "Delete a file extension"}},
+        {btClear, {"btClear", "&Clear all", "Clear all extensions"}},
+        {btClose, {"btClose", "Close", "Close window"}},
     };
     auto* buttonColumn = new QVBoxLayout;
     for (const auto& [button, texts] : buttons) {
-        button->setText(texts.first);
-        button->setToolTip(texts.second);
+        button->setObjectName(texts[0]);
+        button->setText(texts[1]);
+        button->setToolTip(texts[2]);
         button->setAutoDefault(false);
         buttonColumn->addWidget(button);
     }
-    btAdd->setObjectName("btAdd");
-    btDelete->setObjectName("btDelete");
-    btClear->setObjectName("btClear");
-    btClose->setObjectName("btClose");
     buttonColumn->addStretch();
 
     Label2->setObjectName("Label2");
@@ -101,6 +93,13 @@ TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
     connect(btClose, &QPushButton::clicked, this, [this] { btCloseClick(); });
 }
 
+std::vector<std::string> TfrmStatList::entries() const {
+    std::vector<std::string> lines;
+    for (const QString& line : PickList1->items())
+        lines.push_back(line.toLocal8Bit().toStdString());
+    return lines;
+}
+
 void TfrmStatList::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_loaded) {
@@ -120,73 +119,59 @@ void TfrmStatList::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfrmStatList::FormShow() {
-    ReadStatFilesFromDisk(m_entries, m_section);
-    std::ranges::stable_sort(m_entries, lineLessIgnoringCase);
-    showEntries();
+    std::vector<std::string> lines;
+    ReadStatFilesFromDisk(lines, m_section);
+    for (const std::string& line : lines)
+        PickList1->addItem(toText(line));
     setCounter();
 }
 
 void TfrmStatList::btAddClick() {
     TfrmSelectExtension picker(this);
     if (picker.exec() == QDialog::Accepted) {
+        std::vector<std::string> lines = entries();
         if (!picker.multiple()) {
             if (!picker.pattern().empty() && picker.pattern() != "*.*")
-                addEntry(picker.pattern() + '\t' + picker.description());
+                addEntry(lines, picker.pattern() + '\t' + picker.description());
         } else {
             for (const std::string& line : picker.selectedLines())
-                addEntry(line);
+                addEntry(lines, line);
         }
-        showEntries();
     }
     setCounter();
 }
 
 void TfrmStatList::btDeleteClick() {
-    std::vector<int> selected;
-    for (int k = 0; k < PickList1->topLevelItemCount(); ++k)
-        if (PickList1->topLevelItem(k)->isSelected())
-            selected.push_back(k);
+    const std::vector<int> selected = PickList1->selectedRows();
     if (selected.size() > 1 &&
         !confirmed("Really delete " + std::to_string(selected.size()) + " extensions?"))
         return;
-    for (auto k = selected.rbegin(); k != selected.rend(); ++k)
-        m_entries.erase(m_entries.begin() + *k);
-    showEntries();
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+        PickList1->removeItemAt(*row);
     setCounter();
 }
 
 void TfrmStatList::btClearClick() {
     if (!confirmed("Really clear out all extensions?"))
         return;
-    m_entries.clear();
-    showEntries();
+    PickList1->clear();
     setCounter();
 }
 
 void TfrmStatList::btCloseClick() {
-    if (WriteStatFilesToDisk(m_entries, m_section))
+    if (WriteStatFilesToDisk(entries(), m_section))
         accept();
     else
         reject();
 }
 
-void TfrmStatList::addEntry(const std::string& line) {
-    if (containsLineIgnoringCase(m_entries, line))
+void TfrmStatList::addEntry(std::vector<std::string>& lines, const std::string& line) {
+    if (containsLineIgnoringCase(lines, line))
         return;
-    m_entries.insert(std::ranges::upper_bound(m_entries, line, lineLessIgnoringCase), line);
-}
-
-void TfrmStatList::showEntries() {
-    PickList1->clear();
-    for (const std::string& line : m_entries) {
-        const auto tab = line.find('\t');
-        const std::string_view pattern = entryPattern(line);
-        const std::string_view description =
-            tab == std::string::npos ? std::string_view() : std::string_view(line).substr(tab + 1);
-        new QTreeWidgetItem(PickList1, {toText(pattern), toText(description)});
-    }
+    lines.push_back(line);
+    PickList1->addItem(toText(line));
 }
 
 void TfrmStatList::setCounter() {
-    lblCount->setText(QString::number(static_cast<qsizetype>(m_entries.size())) + " available");
+    lblCount->setText(QString::number(PickList1->count()) + " available");
 }

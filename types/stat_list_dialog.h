@@ -1,8 +1,8 @@
 #pragma once
 // TfrmStatList, "File types": the editor of one persisted file-type list (settings section
 // "Include" or "Exclude"), opened by the selection wizard's "&Add/Delete". It edits its own copy
-// of the list, kept sorted without regard to case: "&Add" opens the extension picker,
-// "&Delete" and "&Clear all" ask for confirmation through the message hook, "Close" (or Esc)
+// of the list, which its sorted pick list holds: "&Add" opens the extension picker, "&Delete"
+// and "&Clear all" ask for confirmation through the message hook, "Close" (or Esc)
 // stores the list and closes with OK (with Cancel if the settings file cannot be written), and
 // the title bar's close box closes with Cancel without storing anything.
 
@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+class EffectLabel;
+class PickList;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
 
 class TfrmStatList final : public QDialog {
     Q_OBJECT
@@ -24,7 +25,7 @@ public:
     explicit TfrmStatList(std::string section, QWidget* parent = nullptr);
 
     // The list as it stands in the editor, pattern TAB description per line, in shown order.
-    [[nodiscard]] const std::vector<std::string>& entries() const { return m_entries; }
+    [[nodiscard]] std::vector<std::string> entries() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,13 +38,13 @@ private:
     void btClearClick();
     void btCloseClick();
 
-    void addEntry(const std::string& line);
-    void showEntries();
+    // Adds line unless lines (the entries as they stand) holds it already; keeps lines current.
+    void addEntry(std::vector<std::string>& lines, const std::string& line);
     void setCounter();
 
-    QLabel* Label1;
-    QLabel* lblCount;
-    QTreeWidget* PickList1;
+    EffectLabel* Label1;
+    EffectLabel* lblCount;
+    PickList* PickList1;
     QPushButton* btAdd;
     QPushButton* btDelete;
     QPushButton* btClear;
@@ -51,6 +52,5 @@ private:
     QLabel* Label2;
 
     std::string m_section;
-    std::vector<std::string> m_entries;
     bool m_loaded = false;
 };
