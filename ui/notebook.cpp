@@ -23,7 +23,7 @@ int Notebook::addPage(const QString& caption, QWidget* page) {
     m_tabs.push_back({caption, true});
     m_stack->addWidget(page);
     if (m_current < 0)
-        show(0);
+        showPage(0);
     update();
     return count() - 1;
 }
@@ -41,7 +41,7 @@ bool Notebook::setCurrentIndex(int index) {
     if (!isPageEnabled(index))
         return false;
     if (index != m_current) {
-        show(index);
+        showPage(index);
         emit pageChanged(index);
     }
     return true;
@@ -56,7 +56,7 @@ void Notebook::setPageEnabled(int index, bool enabled) {
         if (next < 0)
             next = enabledNeighbour(index, -1);
         if (next >= 0) {
-            show(next);
+            showPage(next);
             emit pageChanged(next);
         }
     }
@@ -74,7 +74,7 @@ int Notebook::enabledNeighbour(int index, int step) const {
     return -1;
 }
 
-void Notebook::show(int index) {
+void Notebook::showPage(int index) {
     m_current = index;
     m_stack->setCurrentIndex(index);
     update();

@@ -55,7 +55,7 @@ private:
         bool enabled = true;
     };
 
-    void show(int index);
+    void showPage(int index);
     void paintTab(QPainter& painter, int index);
     // The nearest enabled page after index, else before it; -1 when there is none.
     [[nodiscard]] int enabledNeighbour(int index, int step) const;

@@ -273,6 +273,13 @@ void PickList::mousePressEvent(QMouseEvent* event) {
     emit entryClicked(index.row());
 }
 
+void PickList::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_markStyle == MarkStyle::none)
+        QListWidget::mouseDoubleClickEvent(event);
+    else
+        mousePressEvent(event);
+}
+
 void PickList::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space && m_markStyle != MarkStyle::none && currentRow() >= 0) {
         toggle(currentRow());

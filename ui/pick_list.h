@@ -67,6 +67,8 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // With marks, the second click of a quick pair toggles like any other click.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

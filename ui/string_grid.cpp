@@ -191,22 +191,29 @@ QRect StringGrid::cellRect(int column, int row) const {
 }
 
 bool StringGrid::cellAt(const QPoint& point, int& column, int& row) const {
-    for (int r = 0; r < m_model.rowCount(); ++r) {
-        for (int c = 0; c < m_model.columnCount(); ++c) {
-            if (cellRect(c, r).contains(point)) {
-                // A fixed row lies over the body rows it covers.
-                if (!isFixedRow(r)) {
-                    const bool underHeading = m_headingRow && point.y() < m_rowHeight;
-                    const bool underFooter =
-                        m_footerRow && point.y() >= rowTop(m_model.rowCount() - 1);
-                    if (underHeading || underFooter)
-                        continue;
-                }
-                column = c;
-                row = r;
-                return true;
-            }
-        }
+    const int y = point.y();
+    const int lastRow = m_model.rowCount() - 1;
+    const int headingHeight = m_headingRow ? m_rowHeight : 0;
+    if (y < 0 || lastRow < 0)
+        return false;
+    // The fixed rows lie over the body rows they cover.
+    if (m_headingRow && y < m_rowHeight) {
+        row = 0;
+    } else if (m_footerRow && y >= rowTop(lastRow)) {
+        if (y >= rowTop(lastRow) + m_rowHeight)
+            return false;
+        row = lastRow;
+    } else {
+        row = firstBodyRow() + verticalScrollBar()->value() + (y - headingHeight) / m_rowHeight;
+        if (row > lastBodyRow())
+            return false;
+    }
+    int left = columnLeft(0);
+    for (column = 0; column < m_model.columnCount(); ++column) {
+        const int width = columnWidth(column);
+        if (point.x() >= left && point.x() < left + width)
+            return true;
+        left += width;
     }
     return false;
 }

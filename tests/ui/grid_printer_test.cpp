@@ -1,7 +1,9 @@
 #include "platform/temp_folder.h"
 #include "ui/grid_printer.h"
 #include "ui/string_grid.h"
+#include "ui/window_image_printer.h"
 
+#include <QLabel>
 #include <QPdfWriter>
 
 #include <gtest/gtest.h>
@@ -71,4 +73,21 @@ TEST(GridPrinter, PrintsRealTextNotAPicture) {
     bytes << file.rdbuf();
     EXPECT_NE(bytes.str().find("/FontFile"), std::string::npos) << "an embedded font";
     EXPECT_EQ(bytes.str().find("/Subtype /Image"), std::string::npos);
+}
+
+TEST(WindowImagePrinter, PrintsTheWindowAsOnePicture) {
+    tally_test::TempFolder temp;
+    const std::string path = temp.path() + "/window.pdf";
+    QLabel window("Statistics haven't been collected yet!");
+    window.resize(632, 431);
+    {
+        QPdfWriter writer(QString::fromStdString(path));
+        writer.setResolution(300);
+        ASSERT_TRUE(printWindowImage(window, writer));
+    }
+    EXPECT_EQ(pdfPages(path), 1);
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    EXPECT_NE(bytes.str().find("/Subtype /Image"), std::string::npos);
 }

@@ -178,6 +178,11 @@ TEST(StringGrid, FooterRowStaysInPlaceWhileTheBodyScrolls) {
 
     grid.setSelection(0, footer);
     EXPECT_FALSE(grid.isSelected(0, footer)) << "the footer is not a selectable row";
+    grid.setSelection(0, 5);
+    click(grid, grid.cellRect(1, footer).center());
+    EXPECT_EQ(grid.selectedRow(), 5) << "a click on the footer selects nothing under it";
+    click(grid, grid.cellRect(1, 37).center());
+    EXPECT_EQ(grid.selectedRow(), 37);
 
     grid.setSelection(0, 1);
     grid.verticalScrollBar()->setValue(0);
