@@ -4,6 +4,14 @@
 #include <QLayout>
 #include <QScreen>
 
+QString toText(std::string_view bytes) {
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string toBytes(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
 void makeFixedDialog(QDialog& dialog) {
     dialog.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -11,12 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QString toText(std::string_view bytes) {
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-} // namespace
-
 TfrmSelectExtension::TfrmSelectExtension(QWidget* parent)
     : QDialog(parent), Label1(new QLabel(this)), Edit1(new QLineEdit(this)),
       lBox(new PickList(this)), Label2(new QLabel(this)), BitBtn1(new QPushButton(this)),
@@ -65,7 +59,7 @@ TfrmSelectExtension::TfrmSelectExtension(QWidget* parent)
 std::vector<std::string> TfrmSelectExtension::selectedLines() const {
     std::vector<std::string> lines;
     for (const int row : lBox->selectedRows())
-        lines.push_back(lBox->itemText(row).toLocal8Bit().toStdString());
+        lines.push_back(toBytes(lBox->itemText(row)));
     return lines;
 }
 
@@ -113,8 +107,7 @@ bool TfrmSelectExtension::takeChoice() {
     m_multiple = false;
     m_pattern.clear();
     m_description.clear();
-    const std::optional<std::string> pattern =
-        normaliseTypedPattern(Edit1->text().toLocal8Bit().toStdString());
+    const std::optional<std::string> pattern = normaliseTypedPattern(toBytes(Edit1->text()));
     if (!pattern)
         return false;
     m_pattern = *pattern;

@@ -18,10 +18,6 @@
 #include <array>
 
 namespace {
-QString toText(const std::string& bytes) {
-    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 bool confirmed(const std::string& question) {
     return platform::showMessageBox(platform::MessageKind::Confirmation, "Confirm", question) ==
            platform::MessageResult::Yes;
@@ -96,7 +92,7 @@ TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
 std::vector<std::string> TfrmStatList::entries() const {
     std::vector<std::string> lines;
     for (const QString& line : PickList1->items())
-        lines.push_back(line.toLocal8Bit().toStdString());
+        lines.push_back(toBytes(line));
     return lines;
 }
 
