@@ -1,13 +1,23 @@
-// The program's entry: for now one plain window titled "Tally 99".
+// The program's entry. Until the main window exists, the statistics window is the program's
+// only window: it opens at start and the program ends when it is closed or hidden.
+#include "app/message_boxes.h"
+#include "collect/statistics_window.h"
+#include "ui/font_twins.h"
+#include "ui/hint_style.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tally 99"));
     QApplication::setApplicationDisplayName(QString());
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tally 99"));
-    window.resize(642, 482);
-    window.show();
-    return QApplication::exec();
+    applyHintStyle(app);
+    installFontTwins();
+    installMessageBoxes();
+
+    TfrmStatistics frmStatistics;
+    // Hiding the window (Close, Esc, the close box) ends its modal loop; a walk that is running
+    // then finishes first, because it runs inside the loop.
+    frmStatistics.exec();
+    return 0;
 }

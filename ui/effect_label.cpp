@@ -33,6 +33,11 @@ void EffectLabel::setAlignment(Qt::Alignment alignment) {
     update();
 }
 
+void EffectLabel::setWordWrap(bool on) {
+    m_wordWrap = on;
+    update();
+}
+
 void EffectLabel::setEffect(TextEffect effect) {
     m_effect = effect;
     update();
@@ -70,7 +75,8 @@ void EffectLabel::paintCaption(QPainter& painter, const QRect& rect) const {
     // The face sits so that the caption with its effect fits the rectangle as aligned.
     const int spread = (m_effect == TextEffect::none) ? 0 : std::max(1, m_depth);
     const QRect face = rect.adjusted(1, 1, -spread - 1, -spread - 1);
-    const int flags = static_cast<int>(m_alignment) | Qt::TextSingleLine;
+    const int flags =
+        static_cast<int>(m_alignment) | (m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
     const auto at = [&](int dx, int dy, const QColor& color) {
         painter.setPen(color);
         painter.drawText(face.translated(dx, dy), flags, m_text);

@@ -26,6 +26,9 @@ public:
     void setFontFace(const QString& family, int pixelSize, bool bold = false);
     void setAlignment(Qt::Alignment alignment);
     [[nodiscard]] Qt::Alignment alignment() const { return m_alignment; }
+    // Long captions break between words instead of running out of the label.
+    void setWordWrap(bool on);
+    [[nodiscard]] bool wordWrap() const { return m_wordWrap; }
 
     void setEffect(TextEffect effect);
     [[nodiscard]] TextEffect effect() const { return m_effect; }
@@ -51,4 +54,5 @@ private:
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
     TextEffect m_effect = TextEffect::none;
     int m_depth = 2;
+    bool m_wordWrap = false;
 };

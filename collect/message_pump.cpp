@@ -1,0 +1,34 @@
+#include "collect/message_pump.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+bool MessagePump::pump() {
+    const Clock::time_point now = Clock::now();
+    if (now - m_lastRun < m_interval)
+        return false;
+    run(now);
+    return true;
+}
+
+void MessagePump::pumpNow() {
+    run(Clock::now());
+}
+
+void MessagePump::restart() {
+    m_lastRun = Clock::now();
+    m_runs = 0;
+    m_longestGap = std::chrono::nanoseconds{0};
+}
+
+void MessagePump::run(Clock::time_point now) {
+    m_longestGap = std::max(m_longestGap, std::chrono::nanoseconds(now - m_lastRun));
+    if (m_beforeRun)
+        m_beforeRun();
+    QCoreApplication::processEvents();
+    ++m_runs;
+    // The interval counts from the end of this run, so a slow run is not followed at once by
+    // another one.
+    m_lastRun = Clock::now();
+}

@@ -1,0 +1,199 @@
+#include "collect/fake_drives.h"
+#include "types/which_drive_dialog.h"
+#include "ui/effect_label.h"
+#include "ui/pick_list.h"
+#include "ui/raised_panel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A real left click on a list entry, as the user gives it.
+void clickEntry(PickList& list, int index) {
+    const QPoint at = list.visualItemRect(list.item(index)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, list.viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, list.viewport()->mapToGlobal(at),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &release);
+}
+
+void trigger(QMenu& menu, const char* name) {
+    auto* action = menu.findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(action, nullptr) << name;
+    action->trigger();
+}
+
+class WhichDriveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        drives.map('a', "removable");
+        drives.map('c', "fixed", "Work");
+        drives.map('d', "fixed");
+        drives.map('e', "cdrom");
+        drives.enter('c');
+        wizard.show();
+    }
+
+    tally_test::FakeDrives drives;
+    TfrmWhichDrive wizard;
+};
+
+TEST_F(WhichDriveTest, PageOneListsTheDrivesWithTheCurrentOneMarked) {
+    EXPECT_EQ(wizard.windowTitle(), "Which drives and file types?");
+    EXPECT_EQ(wizard.currentPage(), 1);
+    EXPECT_EQ(wizard.lblDrives->text(), "Which drives?");
+    EXPECT_EQ(wizard.pckDrive->items(),
+              (QStringList{"c: [work]", "d: (Fixed disk)", "e: (CD-ROM)"}));
+    EXPECT_EQ(wizard.pckDrive->markedItems(), QStringList{"c: [work]"});
+    EXPECT_EQ(wizard.pckDrive->toolTip(), "Right click to select/deselect all");
+    EXPECT_TRUE(wizard.btNext1->isEnabled());
+    EXPECT_EQ(wizard.btNext1->text(), "&Next >>");
+    EXPECT_TRUE(wizard.btNext1->isDefault());
+    EXPECT_EQ(wizard.size(), wizard.pnlPage1->size() + QSize(2, 2));
+}
+
+TEST_F(WhichDriveTest, NextOnPageOneNeedsAMarkedDrive) {
+    clickEntry(*wizard.pckDrive, 0);
+    EXPECT_FALSE(wizard.pckDrive->isMarked(0));
+    EXPECT_FALSE(wizard.btNext1->isEnabled()) << "no drive marked";
+    clickEntry(*wizard.pckDrive, 1);
+    EXPECT_TRUE(wizard.btNext1->isEnabled());
+
+    trigger(*wizard.popDrives, "Deselectall1");
+    EXPECT_EQ(wizard.pckDrive->markedCount(), 0);
+    EXPECT_FALSE(wizard.btNext1->isEnabled());
+    trigger(*wizard.popDrives, "SelectAll1");
+    EXPECT_EQ(wizard.pckDrive->markedCount(), 3);
+    EXPECT_TRUE(wizard.btNext1->isEnabled());
+}
+
+TEST_F(WhichDriveTest, AllFilesClosesWithOkFromPageTwo) {
+    trigger(*wizard.popDrives, "SelectAll1");
+    wizard.btNext1->click();
+    EXPECT_EQ(wizard.currentPage(), 2);
+    EXPECT_EQ(wizard.lblTypes->text(), "Which file types?");
+    EXPECT_TRUE(wizard.rbAll->isChecked());
+    wizard.btPrior2->click();
+    EXPECT_EQ(wizard.currentPage(), 1);
+    EXPECT_EQ(wizard.pckDrive->markedCount(), 3) << "going back keeps the marks";
+    wizard.btNext1->click();
+    wizard.btNext2->click();
+    EXPECT_EQ(wizard.result(), QDialog::Accepted);
+    const WizardAnswer answer = wizard.answer();
+    EXPECT_TRUE(answer.allFiles);
+    EXPECT_FALSE(answer.includeTypes || answer.excludeTypes);
+    EXPECT_EQ(answer.drives,
+              (std::vector<std::string>{"c: [work]", "d: (Fixed disk)", "e: (CD-ROM)"}));
+    EXPECT_TRUE(answer.typeEntries.empty());
+}
+
+TEST_F(WhichDriveTest, PageThreeCountsMarkedTypesAndEnablesOk) {
+    wizard.btNext1->click();
+    wizard.rbInclude->setChecked(true);
+    wizard.btNext2->click();
+    ASSERT_EQ(wizard.currentPage(), 3);
+    EXPECT_EQ(wizard.lblSelect->text(), "Selected file types only");
+    EXPECT_EQ(wizard.typeSection(), "Include");
+    ASSERT_EQ(wizard.PickList1->count(), 3) << "the defaults of a missing settings file";
+    EXPECT_TRUE(wizard.PickList1->itemText(0).startsWith("*.doc\t"));
+    EXPECT_EQ(wizard.lblOf->text(), "0/3");
+    EXPECT_FALSE(wizard.btOK->isEnabled());
+
+    clickEntry(*wizard.PickList1, 0);
+    clickEntry(*wizard.PickList1, 2);
+    EXPECT_EQ(wizard.lblOf->text(), "2/3");
+    EXPECT_TRUE(wizard.btOK->isEnabled());
+    trigger(*wizard.popTypes, "DeselectAll2");
+    EXPECT_EQ(wizard.lblOf->text(), "0/3");
+    EXPECT_FALSE(wizard.btOK->isEnabled());
+    trigger(*wizard.popTypes, "SelectAll2");
+    EXPECT_EQ(wizard.lblOf->text(), "3/3");
+    clickEntry(*wizard.PickList1, 1);
+
+    wizard.btPrior3->click();
+    EXPECT_EQ(wizard.currentPage(), 2);
+    EXPECT_TRUE(wizard.rbInclude->isChecked()) << "going back keeps the mode";
+    wizard.btNext2->click();
+    EXPECT_EQ(wizard.lblOf->text(), "0/3") << "entering page 3 reloads the list unmarked";
+    EXPECT_FALSE(wizard.btOK->isEnabled());
+
+    clickEntry(*wizard.PickList1, 0);
+    wizard.btOK->click();
+    EXPECT_EQ(wizard.result(), QDialog::Accepted);
+    const WizardAnswer answer = wizard.answer();
+    EXPECT_FALSE(answer.allFiles);
+    EXPECT_TRUE(answer.includeTypes);
+    EXPECT_FALSE(answer.excludeTypes);
+    ASSERT_EQ(answer.typeEntries.size(), 1u);
+    EXPECT_TRUE(answer.typeEntries[0].starts_with("*.doc\t"));
+    EXPECT_EQ(answer.drives, std::vector<std::string>{"c: [work]"});
+}
+
+TEST_F(WhichDriveTest, ExcludeModeUsesItsOwnSection) {
+    std::ofstream(drives.configFolder() + "/tally98.ini")
+        << "[Exclude]\nNumber=2\nFile1=*.tmp\nFile2=*.bak\n";
+    wizard.btNext1->click();
+    wizard.rbExclude->setChecked(true);
+    wizard.btNext2->click();
+    EXPECT_EQ(wizard.lblSelect->text(), "All file types except ...");
+    EXPECT_EQ(wizard.typeSection(), "Exclude");
+    ASSERT_EQ(wizard.PickList1->count(), 2);
+    EXPECT_TRUE(wizard.PickList1->itemText(1).startsWith("*.bak\t")) << "file order is kept";
+    clickEntry(*wizard.PickList1, 1);
+    wizard.btOK->click();
+    const WizardAnswer answer = wizard.answer();
+    EXPECT_TRUE(answer.excludeTypes);
+    EXPECT_FALSE(answer.includeTypes);
+    ASSERT_EQ(answer.typeEntries.size(), 1u);
+    EXPECT_TRUE(answer.typeEntries[0].starts_with("*.bak\t"));
+}
+
+TEST_F(WhichDriveTest, AddDeleteReloadsTheListAfterTheEditorCloses) {
+    wizard.btNext1->click();
+    wizard.rbInclude->setChecked(true);
+    wizard.btNext2->click();
+    clickEntry(*wizard.PickList1, 0);
+    ASSERT_TRUE(wizard.btOK->isEnabled());
+
+    // In the editor: clear the list (the confirmation answers Yes) and close it with "Close",
+    // which stores the empty list.
+    QString editorTitle;
+    QTimer::singleShot(0, [&] {
+        QWidget* editor = QApplication::activeModalWidget();
+        ASSERT_NE(editor, nullptr);
+        editorTitle = editor->windowTitle();
+        editor->findChild<QPushButton*>("btClear")->click();
+        editor->findChild<QPushButton*>("btClose")->click();
+    });
+    wizard.btEdit->click();
+    EXPECT_EQ(editorTitle, "File types");
+    EXPECT_EQ(wizard.PickList1->count(), 0);
+    EXPECT_EQ(wizard.lblOf->text(), "0/0");
+    EXPECT_FALSE(wizard.btOK->isEnabled());
+    EXPECT_EQ(wizard.currentPage(), 3);
+}
+
+TEST_F(WhichDriveTest, TheCloseBoxCancels) {
+    wizard.btNext1->click();
+    wizard.close();
+    EXPECT_EQ(wizard.result(), QDialog::Rejected);
+    EXPECT_FALSE(wizard.allFiles);
+}
+
+TEST_F(WhichDriveTest, CancelOnPageOneRejects) {
+    EXPECT_EQ(wizard.btCancel1->text(), "Cancel");
+    wizard.btCancel1->click();
+    EXPECT_EQ(wizard.result(), QDialog::Rejected);
+}
+
+} // namespace
