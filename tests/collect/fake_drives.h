@@ -25,11 +25,11 @@ class FakeDrives final {
 public:
     FakeDrives() : m_xdg(m_temp.path()), m_cwd(std::filesystem::current_path()) {
         std::filesystem::create_directories(configFolder());
-        platform::setMessageHook([this](platform::MessageKind kind, const std::string&,
-                                        const std::string& text) {
-            messages.push_back({kind, text});
-            return platform::MessageResult::Yes;
-        });
+        platform::setMessageHook(
+            [this](platform::MessageKind kind, const std::string&, const std::string& text) {
+                messages.push_back({kind, text});
+                return platform::MessageResult::Yes;
+            });
         platform::setBeepHook([this] { ++beeps; });
         platform::clearRecordedAdCalls();
     }
@@ -68,9 +68,7 @@ public:
     }
 
     // Makes the current directory a folder of that drive (the drive box's current drive).
-    void enter(char letter) const {
-        std::filesystem::current_path(folder(std::string(1, letter)));
-    }
+    void enter(char letter) const { std::filesystem::current_path(folder(std::string(1, letter))); }
 
     std::vector<RecordedMessage> messages;
     int beeps = 0;

@@ -34,14 +34,14 @@ protected:
     }
 
     tally_test::FakeDrives drives;
-    const std::vector<std::string> source{"a:",        "b: []", "c: [work]", "d: []",
+    const std::vector<std::string> source{"a:",          "b: []", "c: [work]", "d: []",
                                           "e: [disc_1]", "f:",    "g: []"};
 };
 
 TEST_F(DriveListTest, FloppiesAreLeftOutAndEmptyLabelsBecomeTypeNames) {
     EXPECT_EQ(texts(buildDriveList(source, "c: [work]", DriveListKind::wizard)),
-              (std::vector<std::string>{"c: [work]", "d: (CD-ROM)", "e: [disc_1]", "f:",
-                                        "g: (RAM-Disk)"}));
+              (std::vector<std::string>{"c: [work]", "d: (CD-ROM)", "e: [disc_1]",
+                                        "f:", "g: (RAM-Disk)"}));
     EXPECT_EQ(texts(buildDriveList({"A: []", "B:"}, "", DriveListKind::wizard)),
               std::vector<std::string>{})
         << "upper-case floppy letters are left out too";

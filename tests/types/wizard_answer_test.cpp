@@ -7,8 +7,8 @@ TEST(WizardAnswer, ATypeModeReplacesTheWholeSelectionAndAppendsTheDrives) {
     SelectionFilter filter;
     filter.allFiles = true;
     filter.drives = {"c: [work]"}; // what a caller that forgot to empty the list would keep
-    handOverWizardAnswer({{"d: (Fixed disk)", "e:"}, false, false, true, {"*.doc\tWord", "*.gz\tGZ"}},
-                         filter);
+    handOverWizardAnswer(
+        {{"d: (Fixed disk)", "e:"}, false, false, true, {"*.doc\tWord", "*.gz\tGZ"}}, filter);
     EXPECT_EQ(filter.drives, (std::vector<std::string>{"c: [work]", "d: (Fixed disk)", "e:"}));
     EXPECT_FALSE(filter.allFiles);
     EXPECT_FALSE(filter.includeTypes);

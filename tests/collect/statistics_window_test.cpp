@@ -1,0 +1,377 @@
+#include "collect/fake_drives.h"
+#include "collect/statistics_window.h"
+#include "ui/effect_label.h"
+#include "ui/notebook.h"
+#include "ui/overlay_panel.h"
+#include "ui/pick_list.h"
+#include "ui/raised_panel.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::MessageKind;
+
+const char* const oneDriveInfo = "Disk Drive c: [work] will be scanned.  The analysis may take "
+                                 "some time.  You may quit at any time by clicking Abort or "
+                                 "pressing ESC.";
+const char* const twoDriveInfo =
+    "Since you selected more than one drive to analyze, the Cluster Overhang tab will be "
+    "disabled.  You may quit the analysis at any time by clicking CANCEL or by pressing ESC.";
+
+WizardAnswer allFilesOn(std::vector<std::string> drives) {
+    WizardAnswer answer;
+    answer.drives = std::move(drives);
+    answer.allFiles = true;
+    return answer;
+}
+
+// Drive c (labelled work) holds 4 files, drive d (no label) 2; c also holds 30 files in one
+// folder for the tests that stop a walk in the middle of a directory.
+class StatisticsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        drives.map('c', "fixed", "Work");
+        drives.map('d', "fixed");
+        drives.addFile("c", "a.txt", 100);
+        drives.addFile("c", "b.doc", 200);
+        drives.addFile("c", "sub/c.txt", 50);
+        drives.addFile("c", ".hidden", 10);
+        drives.addFile("d", "x.txt", 1);
+        drives.addFile("d", "y.bin", 2);
+        drives.enter('c');
+    }
+
+    void addManyFiles() {
+        for (int i = 0; i < 30; ++i)
+            drives.addFile("c", "many/f" + std::to_string(i) + ".dat", 1);
+    }
+
+    // A window whose wizard answers with the given drives, all files.
+    std::unique_ptr<TfrmStatistics> makeWindow(std::vector<std::string> chosen) {
+        auto window = std::make_unique<TfrmStatistics>();
+        window->setWizardRunner([chosen](QWidget*) { return allFilesOn(chosen); });
+        return window;
+    }
+
+    [[nodiscard]] std::vector<std::string> texts(MessageKind kind) const {
+        std::vector<std::string> result;
+        for (const auto& message : drives.messages)
+            if (message.kind == kind)
+                result.push_back(message.text);
+        return result;
+    }
+
+    tally_test::FakeDrives drives;
+};
+
+TEST_F(StatisticsWindowTest, TheFrameBeforeAnyRun) {
+    auto window = makeWindow({});
+    EXPECT_EQ(window->windowTitle(), "File Statistics Not Yet Collected");
+    EXPECT_EQ(window->size(), QSize(632, 431));
+    QStringList tabs;
+    for (int i = 0; i < window->OvcNotebook1->count(); ++i)
+        tabs << window->OvcNotebook1->caption(i);
+    EXPECT_EQ(tabs, (QStringList{"Space", "Types", "Sizes", "Overhang", "Access", "Created",
+                                 "Modified", "Combined", "Attribute", "Time"}));
+    EXPECT_EQ(window->OvcNotebook1->currentIndex(), 0);
+    EXPECT_EQ(window->btOK->text(), "&Collect statistics");
+    EXPECT_EQ(window->btOK->toolTip(), "Start collecting statistics");
+    EXPECT_TRUE(window->btOK->isDefault());
+    EXPECT_EQ(window->btPrint->text(), "&Print page");
+    EXPECT_EQ(window->btPrint->toolTip(), "Print this page only");
+    EXPECT_EQ(window->btCancel->text(), "Close");
+    EXPECT_EQ(window->btCancel->toolTip(), "Cancel operation or close window");
+    EXPECT_EQ(window->lblNotYet->text(), "Statistics haven't been collected yet!");
+    EXPECT_EQ(window->lblNotYet->size(), QSize(593, 140));
+    EXPECT_EQ(window->EsLabel1->text(), "Freeware sponsored by Velmor Corporation and :");
+    EXPECT_EQ(window->pnlAd->size(), QSize(472, 65));
+    EXPECT_EQ(window->pnlAd->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(window->pnlNotYet->geometry(), QRect(0, 19, 625, 359));
+    EXPECT_FALSE(window->btAbort->isVisibleTo(window.get()));
+    EXPECT_EQ(window->Timer1->interval(), 50);
+    EXPECT_EQ(window->Timer2->interval(), 50);
+    EXPECT_FALSE(window->Timer1->isActive());
+    EXPECT_EQ(window->pckStatDrive->items(), (QStringList{"c: [work]", "d: (Fixed disk)"}));
+    EXPECT_EQ(window->pckStatDrive->markedItems(), QStringList{"c: [work]"});
+
+    window->show();
+    EXPECT_FALSE(window->pnlNotYet->isVisible()) << "the Space page is never covered";
+    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);
+    EXPECT_TRUE(window->pnlNotYet->isVisible());
+}
+
+TEST_F(StatisticsWindowTest, ShowingWritesTheAdvertisementValueOnlyWhenItsKeyExists) {
+    {
+        auto window = makeWindow({});
+        window->show();
+        ASSERT_EQ(platform::recordedAdCalls().size(), 1u);
+        const auto& show = platform::recordedAdCalls()[0];
+        EXPECT_TRUE(show.isShow);
+        const auto panel = static_cast<std::intptr_t>(window->pnlAd->winId());
+        EXPECT_EQ(show.args,
+                  (std::vector<std::intptr_t>{53, 1, 0, panel, 1, 1, 470, 65, 1, 0, 1, 1, 0, 0}));
+        EXPECT_EQ(
+            window->gridTypes().row(0),
+            (std::vector<std::string>{"Extension", "Type", "Size", "# Files", "Avg File Size"}));
+        EXPECT_FALSE(std::filesystem::exists(drives.configFolder() + "/registry.ini"))
+            << "no key, nothing written";
+        window->close();
+        ASSERT_EQ(platform::recordedAdCalls().size(), 2u);
+        EXPECT_FALSE(platform::recordedAdCalls()[1].isShow);
+        EXPECT_EQ(platform::recordedAdCalls()[1].args, (std::vector<std::intptr_t>{0, 0, 0}));
+    }
+    std::ofstream(drives.configFolder() + "/registry.ini")
+        << "[Software\\Cydoor\\Adwr_53\\Loct_0]\n";
+    auto window = makeWindow({});
+    window->show();
+    std::ifstream file(drives.configFolder() + "/registry.ini");
+    const std::string content((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_NE(content.find("DeftExpsLen"), std::string::npos) << content;
+    EXPECT_NE(content.find("45"), std::string::npos) << content;
+}
+
+TEST_F(StatisticsWindowTest, AOneDriveRun) {
+    auto window = makeWindow({"c: [work]"});
+    window->show();
+    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSizes);
+    window->btOK->click();
+    EXPECT_EQ(texts(MessageKind::Information), std::vector<std::string>{oneDriveInfo});
+    EXPECT_TRUE(texts(MessageKind::Error).empty());
+    EXPECT_TRUE(window->OvcNotebook1->isPageEnabled(TfrmStatistics::pageOverhang));
+    EXPECT_EQ(window->windowTitle(), "Statistics completed for drives C: ");
+    EXPECT_EQ(window->statistics().filesFound, 4);
+    EXPECT_EQ(window->statistics().filesSelected, 4);
+    EXPECT_GT(window->selectedCapacity(), 0);
+    EXPECT_EQ(window->statusText(), "Finished - 4 files processed");
+    EXPECT_EQ(window->shownStatusText(), "Finished - 4 files processed");
+    EXPECT_TRUE(window->collected());
+    EXPECT_FALSE(window->collecting());
+    EXPECT_FALSE(window->pnlNotYet->isVisible()) << "results are shown after the run";
+    EXPECT_TRUE(window->btOK->isEnabled());
+    EXPECT_EQ(window->lblNotYet->text(),
+              "Collecting statistics ... standby.  Press Esc or click Abort to stop.");
+}
+
+TEST_F(StatisticsWindowTest, ATwoDriveRunSumsBothDrivesWithoutOverhang) {
+    auto window = makeWindow({"c: [work]", "d: (Fixed disk)"});
+    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageOverhang);
+    window->show();
+    window->btOK->click();
+    EXPECT_EQ(texts(MessageKind::Information), std::vector<std::string>{twoDriveInfo});
+    EXPECT_FALSE(window->OvcNotebook1->isPageEnabled(TfrmStatistics::pageOverhang));
+    EXPECT_NE(window->OvcNotebook1->currentIndex(), TfrmStatistics::pageOverhang);
+    EXPECT_EQ(window->windowTitle(), "Statistics completed for drives C: D: ");
+    EXPECT_EQ(window->statistics().filesFound, 6);
+    EXPECT_EQ(window->statistics().overhang4K, 0) << "no overhang sums in a two-drive run";
+    EXPECT_EQ(window->statistics().sizeClassCount[1], 6);
+}
+
+TEST_F(StatisticsWindowTest, PageFillsRunInTheWalksOrder) {
+    auto window = makeWindow({"c: [work]"});
+    std::vector<std::string> calls;
+    PageHooks& hooks = window->pageHooks();
+    const auto record = [&calls](const char* name) {
+        return [&calls, name] { calls.push_back(name); };
+    };
+    hooks.doOverHang = record("doOverHang");
+    hooks.doFileTypes = record("doFileTypes");
+    hooks.doFileSizes = record("doFileSizes");
+    hooks.doFileAttrs = record("doFileAttrs");
+    hooks.fillGridDates = {record("Accessed"), record("Created"), record("Modified")};
+    hooks.fillCombinedGridDates = record("fillCombinedGridDates");
+    hooks.doFileTimes = record("doFileTimes");
+    hooks.doFileAges = record("doFileAges");
+    hooks.SortbyExtensionClick = record("SortbyExtensionClick");
+    window->btOK->click();
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"doOverHang", "doFileTypes", "doFileSizes", "doFileAttrs",
+                                        "Accessed", "Created", "Modified", "fillCombinedGridDates",
+                                        "doFileTimes", "doFileAges", "SortbyExtensionClick"}));
+
+    calls.clear();
+    window->setWizardRunner([](QWidget*) { return allFilesOn({"c: [work]", "d: (Fixed disk)"}); });
+    window->btOK->click();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "doOverHang"), 0);
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "doFileSizes"), 2) << "after each drive";
+}
+
+TEST_F(StatisticsWindowTest, CancellingAfterARunEmptiesTheDriveListAndStartsNothing) {
+    auto window = makeWindow({"c: [work]"});
+    window->btOK->click();
+    ASSERT_EQ(window->selection().drives.size(), 1u);
+    const auto messagesBefore = drives.messages.size();
+    window->setWizardRunner([](QWidget*) { return std::nullopt; });
+    window->btOK->click();
+    EXPECT_TRUE(window->selection().drives.empty());
+    EXPECT_EQ(drives.messages.size(), messagesBefore);
+    EXPECT_EQ(window->statistics().filesFound, 4) << "the last results stay";
+    EXPECT_TRUE(window->selection().allFiles) << "a cancelled wizard keeps the mode";
+    EXPECT_EQ(window->windowTitle(), "Statistics completed for drives C: ");
+}
+
+TEST_F(StatisticsWindowTest, AbortDuringAWalkStopsTheRun) {
+    addManyFiles();
+    auto window = makeWindow({"c: [work]", "d: (Fixed disk)"});
+    window->show();
+    bool overlayDuringWalk = false;
+    bool okDuringWalk = true;
+    bool abortShown = false;
+    window->setPumpHook([&] {
+        if (window->statistics().filesFound == 10) {
+            overlayDuringWalk = window->pnlNotYet->isVisible();
+            okDuringWalk = window->btOK->isEnabled();
+            abortShown = window->btAbort->isVisible();
+            window->btAbort->click();
+        }
+    });
+    window->btOK->click();
+    EXPECT_TRUE(overlayDuringWalk);
+    EXPECT_FALSE(okDuringWalk);
+    EXPECT_TRUE(abortShown);
+    EXPECT_EQ(window->statistics().filesFound, 10) << "no file is counted after the abort";
+    EXPECT_EQ(window->windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
+    EXPECT_TRUE(window->statusText().ends_with(" INCOMPLETE ... ABORTED")) << window->statusText();
+    EXPECT_EQ(window->statusText().find("Finished - 10 files processed"), 0u);
+    EXPECT_TRUE(window->btOK->isEnabled());
+    EXPECT_TRUE(window->collected());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(StatisticsWindowTest, EscDuringAWalkStopsItAndEscAfterwardsHidesTheWindow) {
+    addManyFiles();
+    auto window = makeWindow({"c: [work]"});
+    window->show();
+    window->setPumpHook([&] {
+        if (window->statistics().filesFound == 5) {
+            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &esc);
+        }
+    });
+    window->btOK->click();
+    EXPECT_EQ(window->statistics().filesFound, 5);
+    EXPECT_EQ(window->windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
+    EXPECT_TRUE(window->isVisible()) << "Esc during a walk does not hide the window";
+
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &esc);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(StatisticsWindowTest, ASecondRunStartsFromZeroAndCoversEveryPageWhileWalking) {
+    auto window = makeWindow({"c: [work]"});
+    window->show();
+    window->btOK->click();
+    ASSERT_EQ(window->statistics().filesFound, 4);
+    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);
+    ASSERT_FALSE(window->pnlNotYet->isVisible());
+
+    bool coveredOnTypes = false;
+    bool coveredOnSpace = false;
+    window->setPumpHook([&] {
+        if (window->statistics().filesFound != 2)
+            return;
+        coveredOnTypes = window->pnlNotYet->isVisible();
+        window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSpace);
+        coveredOnSpace = window->pnlNotYet->isVisible();
+    });
+    window->btOK->click();
+    EXPECT_TRUE(coveredOnTypes) << "collected is true, yet the walk covers the page";
+    EXPECT_TRUE(coveredOnSpace) << "switching to Space during a walk keeps the overlay";
+    EXPECT_EQ(window->statistics().filesFound, 4) << "not 8: the run started from zero";
+    EXPECT_FALSE(window->pnlNotYet->isVisible());
+}
+
+TEST_F(StatisticsWindowTest, TheCloseBoxDuringAWalkHidesTheWindowAndTheWalkFinishes) {
+    addManyFiles();
+    auto window = makeWindow({"c: [work]"});
+    window->show();
+    window->setPumpHook([&] {
+        if (window->statistics().filesFound == 3)
+            window->close();
+    });
+    window->btOK->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->statistics().filesFound, 34);
+    EXPECT_EQ(window->windowTitle(), "Statistics completed for drives C: ");
+    ASSERT_FALSE(platform::recordedAdCalls().empty());
+    EXPECT_FALSE(platform::recordedAdCalls().back().isShow) << "AdClose";
+}
+
+TEST_F(StatisticsWindowTest, NoCapacityRefusesTheRunAndResetsNothing) {
+    auto window = makeWindow({"c: [work]"});
+    window->btOK->click();
+    ASSERT_EQ(window->statistics().filesFound, 4);
+    drives.map('e', "fixed", "Empty", "0,0");
+    drives.messages.clear();
+    window->setWizardRunner([](QWidget*) { return allFilesOn({"e: [empty]"}); });
+    window->btOK->click();
+    EXPECT_EQ(texts(MessageKind::Error),
+              std::vector<std::string>{"Could not compute the total size of the disk drives "
+                                       "selected.  Cannot proceed with statistics."});
+    EXPECT_EQ(drives.beeps, 1);
+    EXPECT_TRUE(texts(MessageKind::Information).empty());
+    EXPECT_EQ(window->statistics().filesFound, 4);
+}
+
+TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
+    auto window = makeWindow({});
+    auto* rgSize0 = new QRadioButton(window->OvcNotebook1->page(TfrmStatistics::pageSizes));
+    rgSize0->setObjectName("rgSize0");
+    auto* other = new QRadioButton(window->OvcNotebook1->page(TfrmStatistics::pageSizes));
+    other->setObjectName("rgSomethingElse");
+    window->disenable(false);
+    EXPECT_FALSE(rgSize0->isEnabled());
+    EXPECT_FALSE(window->btOK->isEnabled());
+    EXPECT_FALSE(window->btPrint->isEnabled());
+    EXPECT_FALSE(window->pckStatDrive->isEnabled());
+    EXPECT_TRUE(other->isEnabled());
+    EXPECT_TRUE(window->btCancel->isEnabled());
+    EXPECT_TRUE(window->btAbort->isEnabled());
+    window->disenable(true);
+    EXPECT_TRUE(rgSize0->isEnabled());
+    EXPECT_TRUE(window->btOK->isEnabled());
+}
+
+TEST_F(StatisticsWindowTest, PieTicksDoNotReenterAndStandStillDuringAWalk) {
+    auto window = makeWindow({"c: [work]"});
+    int turns = 0;
+    window->pageHooks().turnSpacePies = [&] {
+        ++turns;
+        window->Timer1Timer(); // a nested tick while this one runs
+    };
+    window->Timer1Timer();
+    EXPECT_EQ(turns, 1);
+    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSizes);
+    window->Timer1Timer();
+    EXPECT_EQ(turns, 1) << "the Space pies turn only with the Space page on view";
+
+    window->Timer1->start();
+    bool runningDuringWalk = true;
+    window->setPumpHook([&] { runningDuringWalk = window->Timer1->isActive(); });
+    window->btOK->click();
+    EXPECT_FALSE(runningDuringWalk);
+    EXPECT_TRUE(window->Timer1->isActive());
+}
+
+TEST_F(StatisticsWindowTest, TheStatusBarShowsTheTextWhenThePumpRuns) {
+    auto window = makeWindow({});
+    window->setStatusText("Processing drive c: [work] ... standby : /x");
+    EXPECT_EQ(window->shownStatusText(), "");
+    window->messagePump().setInterval(std::chrono::hours(1));
+    window->pumpMessages();
+    EXPECT_EQ(window->shownStatusText(), "");
+    window->messagePump().setInterval(std::chrono::nanoseconds(0));
+    window->pumpMessages();
+    EXPECT_EQ(window->shownStatusText(), "Processing drive c: [work] ... standby : /x");
+}
+
+} // namespace
