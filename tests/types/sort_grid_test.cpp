@@ -62,8 +62,8 @@ using Keys = std::vector<std::string>;
 
 TEST_F(SortGrid, TextFoldsOnlyLettersAndComparesBytes) {
     TextGrid grid = gridWithKeys({"b", "A", "a", "C"});
-    const Keys keys = sorted(grid, false, false);
-    EXPECT_TRUE(keys == (Keys{"A", "a", "b", "C"}) || keys == (Keys{"a", "A", "b", "C"}));
+    // Four rows go to the bubble sort, which never exchanges equal keys.
+    EXPECT_EQ(sorted(grid, false, false), (Keys{"A", "a", "b", "C"}));
 
     grid = gridWithKeys({"AB", ".A", "", "b", "1"});
     EXPECT_EQ(sorted(grid, false, false), (Keys{"", ".A", "1", "AB", "b"}));
