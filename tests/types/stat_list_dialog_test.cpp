@@ -113,7 +113,6 @@ TEST_F(ListEditor, ShowsTheSectionSortedWithItsCount) {
     EXPECT_EQ(editor.entries(), (std::vector<std::string>{"*.abc\tABC File", "*.DOC\tWord document",
                                                           "*.txt\tText document"}));
     EXPECT_EQ(counter(editor), "3 available");
-    EXPECT_EQ(part<PickList>(editor, "PickList1")->itemText(1), "*.DOC\tWord document");
 }
 
 TEST_F(ListEditor, DeletingSeveralEntriesAsksFirstAndOneEntryDoesNot) {
@@ -216,7 +215,6 @@ TEST_F(ListEditor, SeveralPickedLinesAreAddedUnlessPresent) {
     TfrmStatList editor(includeSection);
     editor.show();
     whenPickerOpens([](TfrmSelectExtension& picker) {
-        // The registry lists *.dll, *.doc, *.exe, *.html, *.txt.
         select(picker, "lBox", {1, 3, 4});
         click(picker, "BitBtn1");
     });
@@ -226,57 +224,36 @@ TEST_F(ListEditor, SeveralPickedLinesAreAddedUnlessPresent) {
                                         "*.html\thtmlfile", "*.txt\tText document"}));
 }
 
-TEST(ExtensionPicker, ListsTheRegistryAndTakesClickedLines) {
-    auto registry = std::make_shared<platform::MemoryClassRegistry>();
-    registry->setValue(".txt", "", "txtfile");
-    registry->setValue("txtfile", "", "Text document");
-    registry->addKey(".bak");
-    registry->addKey(".toolong");
-    platform::setClassRegistry(registry);
-
+// The fixture's registry lists *.dll, *.doc, *.exe, *.html and *.txt.
+TEST_F(ListEditor, PickerTakesClickedLinesAndStaysOpenOnDoubleClicksThatChooseNothing) {
     TfrmSelectExtension picker;
     picker.show();
     EXPECT_EQ(picker.windowTitle(), "Select a file extension");
-    auto* list = picker.findChild<PickList*>("lBox");
-    auto* edit = picker.findChild<QLineEdit*>("Edit1");
-    EXPECT_EQ(list->items(), (QStringList{"*.bak\tBAK File", "*.txt\tText document"}));
-    EXPECT_EQ(edit->text(), "*.bak");
+    auto* list = part<PickList>(picker, "lBox");
+    auto* edit = part<QLineEdit>(picker, "Edit1");
+    EXPECT_EQ(list->count(), 5);
+    EXPECT_EQ(list->itemText(4), "*.txt\tText document");
+    EXPECT_EQ(edit->text(), "*.dll");
     EXPECT_EQ(picker.focusWidget(), edit);
     EXPECT_EQ(edit->maxLength(), 6);
 
-    emit list->entryClicked(1);
-    EXPECT_EQ(edit->text(), "*.txt");
-    emit list->itemDoubleClicked(list->item(1));
-    EXPECT_EQ(picker.result(), QDialog::Accepted);
-    EXPECT_FALSE(picker.multiple());
-    EXPECT_EQ(picker.pattern(), "*.txt");
-    EXPECT_EQ(picker.description(), "Text document");
-    platform::setClassRegistry(nullptr);
-}
-
-TEST(ExtensionPicker, ADoubleClickOnSeveralLinesOrOnNothingChosenKeepsItOpen) {
-    auto registry = std::make_shared<platform::MemoryClassRegistry>();
-    registry->addKey(".a");
-    registry->addKey(".b");
-    platform::setClassRegistry(registry);
-
-    TfrmSelectExtension picker;
-    picker.show();
-    auto* list = picker.findChild<PickList*>("lBox");
-    list->item(0)->setSelected(true);
-    list->item(1)->setSelected(true);
+    select(picker, "lBox", {0, 1});
     emit list->itemDoubleClicked(list->item(1));
     EXPECT_TRUE(picker.isVisible());
     EXPECT_TRUE(picker.multiple());
-    EXPECT_EQ(picker.selectedLines(), (std::vector<std::string>{"*.a\tA File", "*.b\tB File"}));
+    EXPECT_EQ(picker.selectedLines(),
+              (std::vector<std::string>{"*.dll\tdllfile", "*.doc\tWord document"}));
 
-    list->clearSelection();
-    picker.findChild<QLineEdit*>("Edit1")->setText("*.*");
+    select(picker, "lBox", {});
+    edit->setText("*.*");
     emit list->itemDoubleClicked(list->item(0));
     EXPECT_TRUE(picker.isVisible());
-    picker.findChild<QPushButton*>("BitBtn1")->click();
-    EXPECT_EQ(picker.result(), QDialog::Accepted);
     EXPECT_FALSE(picker.multiple());
-    EXPECT_EQ(picker.pattern(), "");
-    platform::setClassRegistry(nullptr);
+
+    emit list->entryClicked(4);
+    EXPECT_EQ(edit->text(), "*.txt");
+    emit list->itemDoubleClicked(list->item(4));
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ(picker.pattern(), "*.txt");
+    EXPECT_EQ(picker.description(), "Text document");
 }
