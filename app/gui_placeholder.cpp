@@ -1,4 +1,0 @@
-// Keeps the window library non-empty until its first window lands.
-namespace tally_gui_placeholder {
-int unused = 0;
-}
