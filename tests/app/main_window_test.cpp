@@ -6,8 +6,10 @@
 #include "ui/effect_label.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -100,6 +102,9 @@ TEST_F(MainWindowTest, ShowingFillsTheChartAndStartsTheOpening) {
     EXPECT_TRUE(m_window.lblTitle()->isHidden());
     EXPECT_TRUE(m_window.lblBottom()->isHidden());
     EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Tally 99"));
+    ASSERT_GT(QGuiApplication::primaryScreen()->geometry().width(), TfrmMain::narrowScreenWidth);
+    EXPECT_FALSE(m_window.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(m_window.size(), QSize(642, 482));
 }
 
 TEST_F(MainWindowTest, DoDiskSizeWithOneDriveHasNoTotal) {
