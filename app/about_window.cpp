@@ -1,9 +1,9 @@
 #include "app/about_window.h"
 
+#include "app/helpers.h"
 #include "app/maker.h"
 #include "app/samples_window.h"
 #include "app/shell_open.h"
-#include "platform/message_hook.h"
 #include "ui/effect_label.h"
 #include "ui/font_twins.h"
 #include "ui/gradient_background.h"
@@ -132,9 +132,7 @@ QToolButton* TfrmAbout::arrowButton(int product) const {
 
 void TfrmAbout::btWebClick() {
     if (!shellOpen(std::string(maker::webAddress))) {
-        platform::messageBeep();
-        platform::showMessageBox(platform::MessageKind::Error, "Error",
-                                 "Couldn't open web browser for home page.");
+        showError("Couldn't open web browser for home page.");
     }
 }
 

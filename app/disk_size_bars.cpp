@@ -1,27 +1,11 @@
 #include "app/disk_size_bars.h"
 
-#include "platform/drives.h"
-
-#include <optional>
+#include "app/helpers.h"
+#include "collect/drive_scan.h"
 
 namespace {
 
 constexpr double bytesToGigabytes = 9.313226e-10;
-
-struct Space {
-    double freeBytes = 0;
-    double totalBytes = 0;
-};
-
-// The free and total bytes of a ready drive; nothing for one that is not ready. A drive is
-// ready exactly when its sizes can be read.
-std::optional<Space> readyDriveSpace(char letter) {
-    const std::optional<platform::DiskSpace> space = platform::diskFreeSpace(letter);
-    if (!space) {
-        return std::nullopt;
-    }
-    return Space{static_cast<double>(space->freeBytes), static_cast<double>(space->totalBytes)};
-}
 
 } // namespace
 
@@ -36,17 +20,21 @@ void fillDiskSizeBars(ChartSeries& used, ChartSeries& free,
         if (entry.empty()) {
             continue;
         }
-        const std::optional<Space> space = readyDriveSpace(entry.front());
-        if (!space || space->totalBytes < 0) {
+        const char letter = entry.front();
+        if (!driveReady(letter)) {
             continue;
         }
-        freeSum += space->freeBytes;
-        totalSum += space->totalBytes;
-        const double freeGb = space->freeBytes * bytesToGigabytes;
-        const double totalGb = space->totalBytes * bytesToGigabytes;
-        const std::string letter(1, entry.front());
-        free.add(freeGb, letter, clFuchsia);
-        used.add(totalGb - freeGb, letter, clBlue);
+        const DriveSpace space = diskSpace(std::string(1, letter) + ":\\");
+        if (space.totalBytes < 0) {
+            continue;
+        }
+        freeSum += space.freeBytes;
+        totalSum += space.totalBytes;
+        const double freeGb = space.freeBytes * bytesToGigabytes;
+        const double totalGb = space.totalBytes * bytesToGigabytes;
+        const std::string label(1, letter);
+        free.add(freeGb, label, clFuchsia);
+        used.add(totalGb - freeGb, label, clBlue);
         ++drivesAdded;
     }
     // A total only says something beside two or more drives. Comparing the summed free space
