@@ -164,7 +164,7 @@ QPixmap samplePicture(int product) {
     }
     case 1: {
         const QRect area = paintWindowFrame(painter, productCaption(1, "Search results"),
-                                            QStringLiteral("3 groups, 7 files, 41,872 KB to free"));
+                                            QStringLiteral("3 groups, 7 files, 20,984 KB to free"));
         paintGrid(painter, area, {120, 150, 80, 116},
                   {{"File", "Folder", "Size", "Modified"},
                    {"report.doc", "c:\\Work", "248 KB", "03/11/98 09:12"},
