@@ -1,23 +1,45 @@
-// The program's entry. Until the main window exists, the statistics window is the program's
-// only window: it opens at start and the program ends when it is closed or hidden.
+// The program's entry: the application title, the main window and the statistics window (in
+// this order), the message loop until the main window closes.
+#include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "collect/statistics_window.h"
+#include "types/dialog_frame.h"
 #include "ui/font_twins.h"
 #include "ui/hint_style.h"
+#include "ui/pick_list.h"
 
 #include <QApplication>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tally 99"));
-    QApplication::setApplicationDisplayName(QString());
     applyHintStyle(app);
     installFontTwins();
+    QApplication::setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     installMessageBoxes();
 
-    TfrmStatistics frmStatistics;
-    // Hiding the window (Close, Esc, the close box) ends its modal loop; a walk that is running
-    // then finishes first, because it runs inside the loop.
-    frmStatistics.exec();
-    return 0;
+    // The main window draws the drives of the statistics window's Space page list, which
+    // exists from the statistics window's creation on.
+    std::unique_ptr<TfrmStatistics> frmStatistics;
+    const auto statDriveEntries = [&frmStatistics] {
+        std::vector<std::string> entries;
+        if (frmStatistics)
+            for (const QString& entry : frmStatistics->pckStatDrive->items())
+                entries.push_back(toBytes(entry));
+        return entries;
+    };
+    const auto showStatistics = [&frmStatistics] {
+        frmStatistics->show();
+        frmStatistics->raise();
+        frmStatistics->activateWindow();
+    };
+    TfrmMain frmMain(statDriveEntries, showStatistics);
+    frmStatistics = std::make_unique<TfrmStatistics>();
+    QObject::connect(&frmMain, &TfrmMain::closed, &app, &QApplication::quit);
+    frmMain.show();
+    return QApplication::exec();
 }

@@ -9,9 +9,9 @@ namespace {
 
 platform::MessageResult showBox(platform::MessageKind kind, const std::string& title,
                                 const std::string& text) {
-    QWidget* owner = QApplication::activeWindow();
     const QString caption = QString::fromLocal8Bit(title);
     const QString message = QString::fromLocal8Bit(text);
+    QWidget* owner = QApplication::activeWindow();
     switch (kind) {
     case platform::MessageKind::Error:
         QMessageBox::critical(owner, caption, message, QMessageBox::Ok);
@@ -23,8 +23,7 @@ platform::MessageResult showBox(platform::MessageKind kind, const std::string& t
         break;
     }
     switch (QMessageBox::question(owner, caption, message,
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                  QMessageBox::Yes)) {
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
         return platform::MessageResult::Yes;
     case QMessageBox::No:

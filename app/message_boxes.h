@@ -1,7 +1,7 @@
 #pragma once
-// The program's real message boxes: installs the platform's message and beep hooks so that
-// showError, showInfo and every confirmation appear as modal QMessageBox dialogs over the active
-// window, and the warning beep is the desktop's. Tests never install these; they record instead.
+// The program's real message boxes: installs the platform hooks so that the shared message
+// routines show QMessageBox dialogs (error: critical icon and OK; information: information icon
+// and OK; confirmation: Yes, No and Cancel) and beep through the desktop. Tests leave these
+// hooks alone and install recording ones instead.
 
-// Call once, after the QApplication exists.
 void installMessageBoxes();

@@ -4,7 +4,6 @@
 #include "types/type_text.h"
 
 #include <charconv>
-#include <cmath>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -55,8 +54,7 @@ void TSortgrid::sortGridByNumber(TextGrid& grid, int firstRow, int lastRow, int 
 }
 
 double TSortgrid::cellValue(std::string_view text) {
-    const double value = safeStrToFloat(stripCommas(text));
-    return std::isnan(value) ? 0.0 : value;
+    return safeStrToFloat(stripCommas(text));
 }
 
 TSortgrid::TSortgrid(const TextGrid& grid, int firstRow, int lastRow, int column)

@@ -1,0 +1,318 @@
+#include "collect/drive_scan.h"
+#include "collect/report_run.h"
+#include "collect/report_writer.h"
+#include "platform/drives.h"
+#include "platform/message_hook.h"
+#include "platform/temp_folder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Records what the walk reports; the pump runs a test's action after a chosen number of files.
+class RecordingHost final : public ScanHost {
+public:
+    explicit RecordingHost(const DriveStatistics& stats) : m_stats(stats) {}
+
+    std::string drive;
+    int drives = 1;
+    bool abort = false;
+    bool overhang = true;
+    std::function<bool(std::string_view)> selected = [](std::string_view) { return true; };
+    std::vector<std::string> statusTexts;
+    std::vector<std::string> filesSeen; // in the order the walk handed them over
+    std::vector<std::string> calls;
+    std::function<void(const DriveStatistics&)> onPump;
+
+    const std::string& currentDrive() const override { return drive; }
+    bool abortRequested() const override { return abort; }
+    bool isThisSelected(std::string_view name) const override {
+        const_cast<RecordingHost*>(this)->filesSeen.emplace_back(name);
+        return selected(name);
+    }
+    bool overhangEnabled() const override { return overhang; }
+    int chosenDriveCount() const override { return drives; }
+    void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
+    void pumpMessages() override {
+        if (onPump)
+            onPump(m_stats);
+    }
+    void disenable(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
+    void doOverHang() override { calls.push_back("doOverHang"); }
+    void doFileTypes() override { calls.push_back("doFileTypes"); }
+    void doFileSizes() override { calls.push_back("doFileSizes"); }
+    void doFileAttrs() override { calls.push_back("doFileAttrs"); }
+    void fillGridDates(DateKind kind) override {
+        calls.push_back("fillGridDates" + std::to_string(static_cast<int>(kind)));
+    }
+    void fillCombinedGridDates() override { calls.push_back("fillCombinedGridDates"); }
+    void doFileTimes() override { calls.push_back("doFileTimes"); }
+    void doFileAges() override { calls.push_back("doFileAges"); }
+    void SortbyExtensionClick() override { calls.push_back("SortbyExtensionClick"); }
+
+private:
+    const DriveStatistics& m_stats;
+};
+
+void writeFile(const fs::path& path, std::size_t size = 0) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << std::string(size, 'x');
+}
+
+// A configuration folder whose drives.ini maps the given letters and nothing else.
+class Drives final {
+public:
+    explicit Drives(const std::vector<std::pair<char, std::string>>& letters)
+        : m_home(m_config.path()) {
+        fs::create_directories(m_config.path() + "/tally99");
+        std::ofstream ini(m_config.path() + "/tally99/drives.ini");
+        ini << "[Drives]\nauto=0\n";
+        for (const auto& [letter, folder] : letters)
+            ini << letter << '=' << folder << '\n';
+        ini.close();
+        platform::reloadDriveTable();
+    }
+    ~Drives() {
+        ::chdir("/");
+        platform::reloadDriveTable();
+    }
+
+private:
+    tally_test::TempFolder m_config;
+    tally_test::XdgConfigHome m_home;
+};
+
+std::string statusOf(const RecordingHost& host) {
+    return host.statusTexts.empty() ? std::string() : host.statusTexts.back();
+}
+
+} // namespace
+
+TEST(DriveScan, HiddenDirectoriesAreSkippedButHiddenAndSpecialFilesAreCounted) {
+    tally_test::TempFolder tree;
+    const fs::path root = tree.path();
+    writeFile(root / "top.txt", 10);
+    writeFile(root / ".hidden_file", 20);
+    writeFile(root / ".hidden_dir" / "inside.txt");
+    writeFile(root / "sub" / "deeper" / "leaf.c", 30);
+    writeFile(root / "sub" / "mid.h");
+    ASSERT_EQ(::mkfifo((root / "sub" / "pipe").c_str(), 0644), 0); // would block if opened
+    fs::create_directory_symlink(root, root / "sub" / "loop");
+    fs::create_symlink(root / "top.txt", root / "link.txt");
+    Drives drives({{'d', root.string()}});
+
+    DriveStatistics stats;
+    RecordingHost host(stats);
+    host.drive = "d: (Fixed disk)";
+    DriveScan(stats, host).scan();
+
+    std::vector<std::string> seen = host.filesSeen;
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(seen, (std::vector<std::string>{".hidden_file", "leaf.c", "link.txt", "loop", "mid.h",
+                                              "pipe", "top.txt"}));
+    EXPECT_EQ(stats.filesFound, 7);
+    EXPECT_EQ(stats.hiddenCount, 1);
+    EXPECT_EQ(stats.systemCount, 1);
+    EXPECT_NE(stats.fileTypes.findTypeRow(".C"), -1);
+    EXPECT_EQ(statusOf(host), "Finished - 7 files processed");
+    // Every subdirectory's files come before the files of the directory holding it.
+    auto position = [&](const std::string& name) {
+        return std::find(host.filesSeen.begin(), host.filesSeen.end(), name) -
+               host.filesSeen.begin();
+    };
+    EXPECT_LT(position("leaf.c"), position("mid.h"));
+    EXPECT_LT(position("mid.h"), position("top.txt"));
+}
+
+TEST(DriveScan, FillsThePagesInOrderAndTellsWhatWasSelected) {
+    tally_test::TempFolder tree;
+    for (int i = 0; i < 7; ++i)
+        writeFile(fs::path(tree.path()) / ("f" + std::to_string(i) + (i < 3 ? ".doc" : ".txt")));
+    Drives drives({{'d', tree.path()}});
+    DriveStatistics stats;
+    RecordingHost host(stats);
+    host.drive = "d: [data]";
+    host.selected = [](std::string_view name) { return name.ends_with(".doc"); };
+    DriveScan(stats, host).scan();
+
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"disable", "doOverHang", "doFileTypes", "doFileSizes",
+                                        "doFileAttrs", "fillGridDates0", "fillGridDates1",
+                                        "fillGridDates2", "fillCombinedGridDates", "doFileTimes",
+                                        "doFileAges", "SortbyExtensionClick", "enable"}));
+    EXPECT_EQ(stats.filesFound, 7);
+    EXPECT_EQ(stats.filesSelected, 3);
+    EXPECT_EQ(statusOf(host), "Finished - 7 files processed 3 files found");
+    // The status text is set for the 1st, 4th and 7th file: the count before the file is added.
+    const auto processing = std::count_if(
+        host.statusTexts.begin(), host.statusTexts.end(), [](const std::string& text) {
+            return text.starts_with("Processing drive d: [data] ... standby : ");
+        });
+    EXPECT_EQ(processing, 3);
+}
+
+TEST(DriveScan, AnAbortInTheMiddleOfADirectoryStopsCountingAtOnce) {
+    tally_test::TempFolder tree;
+    for (int i = 0; i < 20; ++i)
+        writeFile(fs::path(tree.path()) / ("f" + std::to_string(i)));
+    Drives drives({{'d', tree.path()}});
+    DriveStatistics stats;
+    RecordingHost host(stats);
+    host.drive = "d: (Fixed disk)";
+    host.drives = 2;
+    host.onPump = [&host](const DriveStatistics& counted) {
+        if (counted.filesFound == 5)
+            host.abort = true;
+    };
+    DriveScan(stats, host).scan();
+    EXPECT_EQ(stats.filesFound, 5);
+    EXPECT_EQ(statusOf(host), "Finished - 5 files processed INCOMPLETE ... ABORTED");
+    EXPECT_EQ(host.calls[1], "doFileTypes"); // no overhang fill for a run over two drives
+}
+
+TEST(DriveScan, TwoDrivesAccumulateAndAResetStartsFromZero) {
+    tally_test::TempFolder one;
+    tally_test::TempFolder two;
+    writeFile(fs::path(one.path()) / "a.txt", 100);
+    writeFile(fs::path(two.path()) / "b.txt", 50);
+    writeFile(fs::path(two.path()) / "c.txt", 50);
+    Drives drives({{'d', one.path()}, {'e', two.path()}});
+    DriveStatistics stats;
+    RecordingHost host(stats);
+    for (const char* drive : {"d: (Fixed disk)", "e: (Fixed disk)"}) {
+        host.drive = drive;
+        DriveScan(stats, host).scan();
+    }
+    EXPECT_EQ(stats.filesFound, 3);
+    EXPECT_EQ(stats.sizeClassBytes[1], 200);
+    EXPECT_EQ(stats.fileTypes.rows().at(0).fileCount, 3);
+    // The status cadence runs on across drives: files 1 and 4 would get it, so only file 1 here.
+    EXPECT_EQ(statusOf(host), "Finished - 3 files processed");
+
+    stats.clearVariables(nullptr);
+    EXPECT_EQ(stats.filesFound, 0);
+    EXPECT_EQ(stats.sizeClassBytes[1], 0);
+    EXPECT_EQ(stats.fileTypes.size(), 0);
+    host.drive = "e: (Fixed disk)";
+    DriveScan(stats, host).scan();
+    EXPECT_EQ(stats.filesFound, 2);
+    EXPECT_EQ(stats.sizeClassBytes[1], 100);
+}
+
+TEST(DriveScan, AVeryDeepChainIsWalkedToTheBottomAndBack) {
+    tally_test::TempFolder tree;
+    Drives drives({{'d', tree.path()}});
+    ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+    for (int depth = 0; depth < 5000; ++depth) {
+        ASSERT_EQ(::mkdir("d", 0755), 0);
+        ASSERT_EQ(::chdir("d"), 0);
+    }
+    std::ofstream("bottom.txt") << "x";
+    ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+    std::ofstream("top.txt") << "x";
+
+    DriveStatistics stats;
+    RecordingHost host(stats);
+    host.drive = "d: (Fixed disk)";
+    DriveScan(stats, host).scan();
+    EXPECT_EQ(stats.filesFound, 2);
+    EXPECT_EQ(host.filesSeen, (std::vector<std::string>{"bottom.txt", "top.txt"}));
+}
+
+TEST(DriveScan, DrivesThatAreNotReadyOrCannotBeEnteredAreReported) {
+    tally_test::TempFolder tree;
+    writeFile(fs::path(tree.path()) / "plain-file");
+    Drives drives({{'d', tree.path() + "/missing"}, {'e', tree.path() + "/plain-file"}});
+    std::vector<std::string> messages;
+    platform::setMessageHook(
+        [&](platform::MessageKind, const std::string&, const std::string& text) {
+            messages.push_back(text);
+            return platform::MessageResult::Ok;
+        });
+    DriveStatistics stats;
+    RecordingHost host(stats);
+    host.drive = "d: (Fixed disk)";
+    DriveScan(stats, host).scan();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(statusOf(host), "Finished - 0 files processed");
+    EXPECT_EQ(host.calls.size(), 13u); // the pages are filled all the same
+
+    host.drive = "e: (Fixed disk)";
+    DriveScan(stats, host).scan();
+    platform::setMessageHook({});
+    EXPECT_EQ(messages, (std::vector<std::string>{"Can't open drive e: (Fixed disk)"}));
+}
+
+TEST(DriveScan, AnUnreadableDirectoryIsSkippedWithoutAMessage) {
+    tally_test::TempFolder tree;
+    ::chmod(tree.path().c_str(), 0755);
+    writeFile(fs::path(tree.path()) / "open" / "seen.txt");
+    writeFile(fs::path(tree.path()) / "closed" / "hidden.txt");
+    ::chmod((tree.path() + "/closed").c_str(), 0);
+    Drives drives({{'d', tree.path()}});
+    // Root reads every folder, so the walk runs in a child that has given up its privileges.
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(77);
+        DriveStatistics stats;
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        DriveScan(stats, host).scan();
+        ::_exit(stats.filesFound == 1 && host.filesSeen == std::vector<std::string>{"seen.txt"}
+                    ? 0
+                    : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::chmod((tree.path() + "/closed").c_str(), 0755);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "cannot drop privileges here, so an unreadable folder cannot be made";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(ReportRun, OneRunOverTwoFoldersAndItsJson) {
+    tally_test::TempFolder one;
+    tally_test::TempFolder two;
+    writeFile(fs::path(one.path()) / "a.doc", 1000);
+    writeFile(fs::path(two.path()) / "b.txt", 3000);
+    Drives drives({{'d', one.path()}, {'e', two.path()}});
+    SelectionFilter filter;
+    filter.includeTypes = true;
+    filter.setTypeEntries({"*.doc\tWord", "*.bak\tBackup"});
+    filter.drives = {"d: (Fixed disk)", "e: (Fixed disk)"};
+    ReportRun run(filter);
+    ASSERT_TRUE(run.run());
+    EXPECT_EQ(run.status(), "Finished - 2 files processed 1 files found");
+
+    const auto json = QJsonDocument::fromJson(
+                          QByteArray::fromStdString(reportJson(run.statistics(), run.status())))
+                          .object();
+    EXPECT_EQ(json["filesFound"].toInt(), 2);
+    EXPECT_EQ(json["filesSelected"].toInt(), 1);
+    EXPECT_EQ(json["sizeClassCount"].toArray().size(), 12);
+    EXPECT_EQ(json["modifyHours"].toArray().size(), 48);
+    EXPECT_EQ(json["accessAgeBytes"].toArray().size(), 10);
+    EXPECT_EQ(json["overhang4K"].toDouble(), 0); // two drives: no overhang kept
+    const auto types = json["fileTypes"].toArray();
+    ASSERT_EQ(types.size(), 2);
+    EXPECT_EQ(types[0].toObject()["extension"].toString(), ".BAK");
+    EXPECT_EQ(types[0].toObject()["fileCount"].toInt(), 0);
+    EXPECT_EQ(types[1].toObject()["totalBytes"].toInt(), 1000);
+    EXPECT_EQ(json["status"].toString(), "Finished - 2 files processed 1 files found");
+}

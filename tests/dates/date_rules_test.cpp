@@ -1,0 +1,89 @@
+#include "collect/drive_statistics.h"
+#include "dates/age_classes.h"
+#include "dates/hour_slots.h"
+#include "platform/file_time.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::uint32_t packed(int year, int month, int day, int hour = 12, int minute = 0, int second = 0) {
+    const std::uint32_t date =
+        static_cast<std::uint32_t>(((year - 1980) << 9) | (month << 5) | day);
+    const std::uint32_t time =
+        static_cast<std::uint32_t>((hour << 11) | (minute << 5) | (second / 2));
+    return date << 16 | time;
+}
+
+std::int64_t day(int year, int month, int dayOfMonth) {
+    return platform::dayNumberFromCivil(year, static_cast<unsigned>(month),
+                                        static_cast<unsigned>(dayOfMonth));
+}
+
+} // namespace
+
+TEST(AgeClasses, EveryBoundaryFallsIntoItsClass) {
+    const struct {
+        int age;
+        int index;
+    } cases[] = {{-1, 0},   {0, 1},    {7, 1},    {8, 2},    {30, 2},   {31, 3},  {60, 3},
+                 {61, 4},   {120, 4},  {121, 5},  {365, 5},  {366, 6},  {730, 6}, {731, 7},
+                 {1095, 7}, {1096, 8}, {1460, 8}, {1461, 9}, {40000, 9}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ageToIndex(c.age), c.index) << c.age;
+}
+
+TEST(AgeClasses, AgesAreCalendarDaysInEitherDirection) {
+    const std::int64_t today = day(2026, 12, 8);
+    EXPECT_EQ(dateToAge(0, today), -1);
+    EXPECT_EQ(dateToAge(packed(2026, 12, 8, 23, 59), today), 0);
+    EXPECT_EQ(dateToAge(packed(2026, 12, 7, 23, 59), today), 1);
+    EXPECT_EQ(dateToAge(packed(2026, 12, 18), today), 10); // ten days in the future
+    EXPECT_EQ(dateToAge(packed(2024, 2, 29), today), today - day(2024, 2, 29));
+    // Impossible dates count as 1 January 1980.
+    const int since1980 = static_cast<int>(today - day(1980, 1, 1));
+    EXPECT_EQ(dateToAge(packed(2020, 13, 1), today), since1980);
+    EXPECT_EQ(dateToAge(packed(2020, 2, 0), today), since1980);
+    EXPECT_EQ(dateToAge(packed(2021, 2, 29), today), since1980);
+    EXPECT_EQ(dateToAge(packed(2020, 5, 5, 24, 0), today), since1980);
+}
+
+TEST(AgeClasses, EachStampIsClassedOnItsOwn) {
+    DriveStatistics stats;
+    const std::int64_t today = day(2026, 12, 8);
+    updateAges(stats, packed(2026, 12, 1), 0, packed(2020, 1, 1), 1572864, today);
+    EXPECT_EQ(stats.accessAgeCount[1], 1);
+    EXPECT_EQ(stats.accessAgeBytes[1], 1572864);
+    EXPECT_EQ(stats.createAgeCount[0], 1);
+    EXPECT_EQ(stats.modifyAgeCount[9], 1);
+    EXPECT_EQ(ageClassLabels()[0], "Not recorded");
+    EXPECT_EQ(ageClassLabels()[9], "Over 4 years");
+}
+
+TEST(HourSlots, HalfHoursFromMidnight) {
+    EXPECT_EQ(timeToSlot(0), -1);
+    EXPECT_EQ(timeToSlot(packed(2020, 1, 1, 14, 45)), 29);
+    EXPECT_EQ(timeToSlot(packed(2020, 1, 1, 14, 29, 58)), 28);
+    EXPECT_EQ(timeToSlot(packed(2020, 1, 1, 23, 59)), 47);
+    EXPECT_EQ(timeToSlot(packed(2020, 1, 1, 0, 10)), 0);
+    EXPECT_EQ(timeToSlot(packed(2020, 13, 1, 14, 45)), 0);
+}
+
+TEST(HourSlots, RealStampsInTheFirstSlotCountButUnrecordedAndUndecodableOnesDoNot) {
+    DriveStatistics stats;
+    DropIntoHourSlot(stats, packed(2020, 1, 1, 0, 10), packed(2020, 1, 1, 14, 45), 0);
+    DropIntoHourSlot(stats, packed(2020, 13, 1, 14, 45), packed(2020, 1, 1, 0, 0),
+                     packed(2020, 1, 1, 23, 59));
+    EXPECT_EQ(stats.createHours[0], 1);
+    EXPECT_EQ(stats.modifyHours[29], 1);
+    EXPECT_EQ(stats.modifyHours[0], 1);
+    EXPECT_EQ(stats.accessHours[47], 1);
+    double created = 0;
+    double accessed = 0;
+    for (int s = 0; s < 48; ++s) {
+        created += stats.createHours[static_cast<std::size_t>(s)];
+        accessed += stats.accessHours[static_cast<std::size_t>(s)];
+    }
+    EXPECT_EQ(created, 1);
+    EXPECT_EQ(accessed, 1);
+}

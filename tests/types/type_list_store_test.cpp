@@ -1,0 +1,169 @@
+#include "types/type_list_store.h"
+
+#include "platform/class_registry.h"
+#include "platform/config_folder.h"
+#include "platform/memory_class_registry.h"
+#include "platform/message_hook.h"
+#include "platform/profile_file.h"
+#include "platform/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each case gets its own configuration folder and a registry that knows .doc, .exe and .dll.
+class TypeListStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Readable by all, so that the permission case can reach it after giving up root.
+        fs::permissions(m_home.path(), fs::perms::owner_all | fs::perms::group_read |
+                                           fs::perms::group_exec | fs::perms::others_read |
+                                           fs::perms::others_exec);
+        auto registry = std::make_shared<platform::MemoryClassRegistry>();
+        registry->setValue(".doc", "", "Word.Document");
+        registry->setValue("Word.Document", "", "Word document");
+        registry->setValue(".exe", "", "exefile");
+        registry->setValue("exefile", "", "Application");
+        registry->setValue(".dll", "", "dllfile");
+        registry->setValue(".txt", "", "txtfile");
+        registry->setValue("txtfile", "", "Text Document");
+        platform::setClassRegistry(registry);
+    }
+    void TearDown() override {
+        platform::setClassRegistry(nullptr);
+        platform::setMessageHook(nullptr);
+        std::error_code ignored;
+        fs::permissions(settingsFolder(), fs::perms::owner_all, ignored);
+    }
+
+    [[nodiscard]] fs::path settingsFolder() const { return fs::path(m_home.path()) / "tally99"; }
+    [[nodiscard]] fs::path settingsFile() const { return settingsFolder() / settingsFileName; }
+    void writeSettings(const std::string& text) const {
+        fs::create_directories(settingsFolder());
+        std::ofstream(settingsFile()) << text;
+    }
+    [[nodiscard]] static std::string read(const std::string& section, const std::string& key) {
+        return platform::getPrivateProfileString(section, key, "<none>", settingsFileName);
+    }
+    [[nodiscard]] static std::vector<std::string> load(const std::string& section) {
+        std::vector<std::string> list{"left over"};
+        ReadStatFilesFromDisk(list, section);
+        return list;
+    }
+
+private:
+    tally_test::TempFolder m_home;
+    tally_test::XdgConfigHome m_config{m_home.path()};
+};
+
+const std::vector<std::string> defaults{"*.doc\tWord document", "*.exe\tApplication",
+                                        "*.dll\tdllfile"};
+
+} // namespace
+
+TEST_F(TypeListStore, AFirstStartLoadsTheDefaultsWithoutWritingThem) {
+    EXPECT_EQ(load(includeSection), defaults);
+    EXPECT_EQ(load(excludeSection), defaults);
+    EXPECT_FALSE(fs::exists(settingsFile()));
+}
+
+TEST_F(TypeListStore, NumbersThatAreNotWholeOrAreNegativeGiveTheDefaults) {
+    for (const char* number : {"", "abc", "-1", "-7", "3x", "0x", "99999999999"}) {
+        writeSettings(std::string("[Include]\nNumber=") + number + "\nFile1=*.txt\n");
+        EXPECT_EQ(load(includeSection), defaults) << number;
+    }
+}
+
+TEST_F(TypeListStore, NumberReadsDecimalAndHexadecimalAndValuesAsWritten) {
+    writeSettings("[include]\nnumber=0x3\nfile1=*.TXT\nFile2=\nFile3=*.qqz\nFile4=*.doc\n");
+    EXPECT_EQ(load(includeSection),
+              (std::vector<std::string>{"*.TXT\tText Document", "*.qqz\tQQZ File"}));
+    writeSettings("[Include]\nNumber=0X1\nFile1=*.doc\n");
+    EXPECT_EQ(load(includeSection), std::vector<std::string>{"*.doc\tWord document"});
+    writeSettings("[Include]\nNumber=0\nFile1=*.doc\n");
+    EXPECT_TRUE(load(includeSection).empty());
+}
+
+TEST_F(TypeListStore, AnEmptiedListIsStoredAsZeroAndLoadsEmpty) {
+    ASSERT_TRUE(WriteStatFilesToDisk({}, excludeSection));
+    EXPECT_EQ(read(excludeSection, "Number"), "0");
+    EXPECT_TRUE(load(excludeSection).empty());
+    EXPECT_EQ(load(includeSection), defaults);
+}
+
+TEST_F(TypeListStore, AShortenedListLeavesItsOldKeysUnread) {
+    const std::vector<std::string> five{"*.a\tA", "*.b\tB", "*.c", "*.d\tD", "*.txt\tanything"};
+    ASSERT_TRUE(WriteStatFilesToDisk(five, includeSection));
+    EXPECT_EQ(read(includeSection, "Number"), "5");
+    EXPECT_EQ(read(includeSection, "File3"), "*.c");
+    ASSERT_TRUE(
+        WriteStatFilesToDisk({"*.txt\tText Document", "*.doc\tWord document"}, includeSection));
+    EXPECT_EQ(read(includeSection, "Number"), "2");
+    EXPECT_EQ(read(includeSection, "File5"), "*.txt");
+    EXPECT_EQ(load(includeSection),
+              (std::vector<std::string>{"*.txt\tText Document", "*.doc\tWord document"}));
+}
+
+TEST_F(TypeListStore, OtherSectionsAndKeysOfTheFileAreKept) {
+    writeSettings("; kept comment\n[Other]\nkey=value\n[Exclude]\nNumber=1\nFile1=*.exe\n"
+                  "Extra=1\n");
+    ASSERT_TRUE(WriteStatFilesToDisk({"*.dll\tdllfile"}, excludeSection));
+    ASSERT_TRUE(WriteStatFilesToDisk({"*.doc\tWord document"}, includeSection));
+    EXPECT_EQ(read("Other", "key"), "value");
+    EXPECT_EQ(read(excludeSection, "Extra"), "1");
+    EXPECT_EQ(load(excludeSection), std::vector<std::string>{"*.dll\tdllfile"});
+    EXPECT_EQ(load(includeSection), std::vector<std::string>{"*.doc\tWord document"});
+    std::ifstream file(settingsFile());
+    std::string first;
+    std::getline(file, first);
+    EXPECT_EQ(first, "; kept comment");
+}
+
+TEST_F(TypeListStore, AHugeNumberWithFewKeysLoadsWhatIsThere) {
+    writeSettings("[Include]\nNumber=2147483647\nFile1=*.doc\nFile2=*.txt\n");
+    EXPECT_EQ(load(includeSection),
+              (std::vector<std::string>{"*.doc\tWord document", "*.txt\tText Document"}));
+}
+
+// The folder is made read-only; root ignores that, so the write runs in a child that gives up
+// root first. The child reports through its exit code.
+TEST_F(TypeListStore, AnUnwritableFolderIsReportedAndStopsTheWrite) {
+    fs::create_directories(settingsFolder());
+    fs::permissions(settingsFolder(), fs::perms::owner_read | fs::perms::owner_exec |
+                                          fs::perms::group_read | fs::perms::group_exec |
+                                          fs::perms::others_read | fs::perms::others_exec);
+    const std::string expected = "Unable to write to " + settingsFile().string();
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(10);
+        if (access(settingsFolder().c_str(), X_OK) != 0)
+            _exit(11); // the scratch folder is not reachable without root
+        int boxes = 0;
+        bool rightBox = false;
+        platform::setMessageHook(
+            [&](platform::MessageKind kind, const std::string&, const std::string& text) {
+                ++boxes;
+                rightBox = kind == platform::MessageKind::Error && text == expected;
+                return platform::MessageResult::Ok;
+            });
+        platform::setBeepHook([] {});
+        const bool written = WriteStatFilesToDisk({"*.doc\tWord document"}, includeSection);
+        _exit(!written && boxes == 1 && rightBox && !fs::exists(settingsFile()) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 10 || WEXITSTATUS(status) == 11)
+        GTEST_SKIP() << "cannot drop root privileges to reach " << settingsFolder();
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "expected one error box: " << expected;
+}
