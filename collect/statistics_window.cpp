@@ -287,7 +287,8 @@ void TfrmStatistics::btOKClick() {
     for (const std::string& entry : m_selection.drives)
         if (!collectDrive(entry, driveListText))
             break;
-    pnlNotYet->setVisible(!m_collected);
+    // The Space page needs no run, so it stays uncovered even when no drive could be walked.
+    pnlNotYet->setVisible(!m_collected && OvcNotebook1->currentIndex() != pageSpace);
 }
 
 bool TfrmStatistics::collectDrive(const std::string& entry, std::string& driveListText) {

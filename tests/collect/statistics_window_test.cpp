@@ -322,6 +322,16 @@ TEST_F(StatisticsWindowTest, NoCapacityRefusesTheRunAndResetsNothing) {
     EXPECT_EQ(window->statistics().filesFound, 4);
 }
 
+TEST_F(StatisticsWindowTest, ADriveThatIsNotReadyIsSkippedButNamedInTheCaption) {
+    drives.map('r', "removable");
+    std::filesystem::remove_all(drives.folder("r")); // no medium: the drive is not ready
+    auto window = makeWindow({"r:", "d: (Fixed disk)"});
+    window->btOK->click();
+    EXPECT_TRUE(texts(MessageKind::Error).empty()) << "skipped without a message";
+    EXPECT_EQ(window->windowTitle(), "Statistics completed for drives R: D: ");
+    EXPECT_EQ(window->statistics().filesFound, 2);
+}
+
 TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
     auto window = makeWindow({});
     auto* rgSize0 = new QRadioButton(window->OvcNotebook1->page(TfrmStatistics::pageSizes));

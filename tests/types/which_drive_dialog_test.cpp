@@ -83,6 +83,7 @@ TEST_F(WhichDriveTest, AllFilesClosesWithOkFromPageTwo) {
     EXPECT_EQ(wizard.currentPage(), 2);
     EXPECT_EQ(wizard.lblTypes->text(), "Which file types?");
     EXPECT_TRUE(wizard.rbAll->isChecked());
+    EXPECT_TRUE(wizard.btNext2->isDefault()) << "the default button is the page's own";
     wizard.btPrior2->click();
     EXPECT_EQ(wizard.currentPage(), 1);
     EXPECT_EQ(wizard.pckDrive->markedCount(), 3) << "going back keeps the marks";
