@@ -1,5 +1,7 @@
 #include "types/dialog_frame.h"
 
+#include "ui/effect_label.h"
+
 #include <QDialog>
 #include <QLayout>
 #include <QScreen>
@@ -28,4 +30,12 @@ void centreOnScreen(QDialog& dialog) {
     QRect frame = dialog.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     dialog.move(frame.topLeft());
+}
+
+void makeHeading(EffectLabel& label) {
+    label.setFontFace(QStringLiteral("Times New Roman"), 23);
+    label.setTextColor(Qt::blue);
+    label.setEffect(EffectLabel::TextEffect::shadow);
+    label.setShadowColor(QColor(0x80, 0x80, 0x80));
+    label.setDepth(2);
 }

@@ -23,13 +23,6 @@ bool confirmed(const std::string& question) {
            platform::MessageResult::Yes;
 }
 
-void makeHeading(EffectLabel& label) {
-    label.setFontFace(QStringLiteral("Times New Roman"), 23);
-    label.setTextColor(Qt::blue);
-    label.setEffect(EffectLabel::TextEffect::shadow);
-    label.setShadowColor(QColor(0x80, 0x80, 0x80));
-    label.setDepth(2);
-}
 } // namespace
 
 TfrmStatList::TfrmStatList(std::string section, QWidget* parent)

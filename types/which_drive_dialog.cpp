@@ -26,14 +26,6 @@ constexpr int middleButtonLeft = 200;
 
 const char* const driveListHint = "Right click to select/deselect all";
 
-void makeHeading(EffectLabel& label) {
-    label.setFontFace(QStringLiteral("Times New Roman"), 23);
-    label.setTextColor(Qt::blue);
-    label.setEffect(EffectLabel::TextEffect::shadow);
-    label.setShadowColor(QColor(0x80, 0x80, 0x80));
-    label.setDepth(2);
-}
-
 QPushButton* makeButton(QWidget* page, const char* name, const char* caption, int left) {
     auto* button = new QPushButton(QString::fromLatin1(caption), page);
     button->setObjectName(QString::fromLatin1(name));
