@@ -1,6 +1,7 @@
 #include "space/attribute_page.h"
 
 #include "space/attribute_fill.h"
+#include "space/bar_rows.h"
 #include "ui/chart.h"
 
 #include <QLabel>
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr int rowTop = 64;
-constexpr int rowHeight = 40;
+constexpr int rowTop = 84;
+constexpr int rowHeight = 44;
 
 struct Column {
     int x;
@@ -51,9 +52,9 @@ void makeHeading(QWidget* parent, const char* text, const Column& column, Qt::Al
 Chart* makeChart(QWidget* parent, const char* name, const Column& column) {
     auto* chart = new Chart(parent);
     chart->setObjectName(QString::fromLatin1(name));
-    chart->setGeometry(column.x, rowTop, column.width, 4 * rowHeight);
     setUpAttributeChart(chart->model());
     chart->model().background.color = 0x8000000F; // the page's own face colour
+    alignBarsWithRows(*chart, column.x, column.width, rowTop, rowHeight, 4);
     return chart;
 }
 

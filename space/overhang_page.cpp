@@ -1,6 +1,7 @@
 #include "space/overhang_page.h"
 
 #include "collect/drive_statistics.h"
+#include "space/bar_rows.h"
 #include "space/cluster_arrow.h"
 #include "space/overhang_fill.h"
 #include "ui/chart.h"
@@ -9,6 +10,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace {
 
@@ -122,9 +124,9 @@ OverhangPage::OverhangPage(const DriveStatistics& stats, QWidget* parent)
     imArrow->hide();
 
     chartOverhang->setObjectName(QStringLiteral("chartOverhang"));
-    chartOverhang->setGeometry(chartColumn.x, rowTop, chartColumn.width, 5 * rowHeight);
     setUpOverhangChart(chartOverhang->model());
     chartOverhang->model().background.color = 0x8000000F; // the page's own face colour
+    alignBarsWithRows(*chartOverhang, chartColumn.x, chartColumn.width, rowTop, rowHeight, 5);
 
     pnlOverhang->setObjectName(QStringLiteral("pnlOverhang"));
     pnlOverhang->setBevels(RaisedPanel::Bevel::lowered, RaisedPanel::Bevel::none, 1);
@@ -138,14 +140,18 @@ OverhangPage::OverhangPage(const DriveStatistics& stats, QWidget* parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setGeometry(8, tableBottom + 40, 612, 358 - tableBottom - 44);
+    Memo1->setGeometry(4, tableBottom + 40, 620, 358 - tableBottom - 42);
+    Memo1->document()->setDocumentMargin(2);
     Memo1->setPlainText(memoText());
     Memo1->viewport()->setAutoFillBackground(false);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     pnlCluster->setObjectName(QStringLiteral("pnlCluster"));
     pnlCluster->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
     pnlCluster->setAutoFillBackground(true);
+    pnlCluster->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlCluster->setLineWidth(2);
     pnlCluster->hide();
 }
 
