@@ -14,6 +14,10 @@
 
 namespace {
 
+// The notebook's page area the page is laid out in.
+constexpr int pageWidth = 628;
+constexpr int pageHeight = 358;
+
 // The table: five rows of 24 pixels under the headings.
 constexpr int rowTop = 56;
 constexpr int rowHeight = 24;
@@ -85,7 +89,7 @@ QString memoText() {
 
 OverhangPage::OverhangPage(const DriveStatistics& stats, QWidget* parent)
     : QWidget(parent), lblTitle(makeLabel(this, "Cluster overhang for FAT and FAT32 drives",
-                                          QRect(0, 6, 628, 22), Qt::AlignCenter)),
+                                          QRect(0, 6, pageWidth, 22), Qt::AlignCenter)),
       lblCSize{}, lblOver{}, imArrow(new QLabel(this)), chartOverhang(new Chart(this)),
       pnlOverhang(new RaisedPanel(this)),
       lblNumFiles(makeLabel(pnlOverhang, "", QRect(8, 2, 200, 20))),
@@ -94,7 +98,7 @@ OverhangPage::OverhangPage(const DriveStatistics& stats, QWidget* parent)
                        Qt::AlignRight | Qt::AlignVCenter)),
       Memo1(new QPlainTextEdit(this)),
       pnlCluster(makeLabel(this, "Cluster overhang analysis is not applicable to this drive.",
-                           QRect(0, 0, 628, 358), Qt::AlignCenter)),
+                           QRect(0, 0, pageWidth, pageHeight), Qt::AlignCenter)),
       m_stats(stats) {
     setObjectName(QStringLiteral("OverhangPage"));
 
@@ -140,7 +144,7 @@ OverhangPage::OverhangPage(const DriveStatistics& stats, QWidget* parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setGeometry(4, tableBottom + 40, 620, 358 - tableBottom - 42);
+    Memo1->setGeometry(4, tableBottom + 40, pageWidth - 8, pageHeight - tableBottom - 42);
     Memo1->document()->setDocumentMargin(2);
     Memo1->setPlainText(memoText());
     Memo1->viewport()->setAutoFillBackground(false);

@@ -11,10 +11,16 @@
 
 namespace {
 
+// The notebook's page area the page is laid out in.
+constexpr int pageWidth = 628;
+constexpr int pageHeight = 358;
+
+constexpr int radioTop = pageHeight - 28;
+
 QRadioButton* makeRadio(QWidget* page, const char* name, const char* caption, int x, int width) {
     auto* button = new QRadioButton(QString::fromLatin1(caption), page);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, 330, width, 20);
+    button->setGeometry(x, radioTop, width, 20);
     return button;
 }
 
@@ -37,11 +43,11 @@ SizesPage::SizesPage(const DriveStatistics& stats, BarPalette& barColors, QWidge
     const int gridHeight = sizesGridRows * 19 + 2 * gridSizes->frameWidth();
     gridSizes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     gridSizes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    gridSizes->setGeometry((628 - gridWidth) / 2, 40, gridWidth, gridHeight);
+    gridSizes->setGeometry((pageWidth - gridWidth) / 2, 40, gridWidth, gridHeight);
     gridSizes->hide();
 
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setGeometry(4, 4, 620, 318);
+    Chart1->setGeometry(4, 4, pageWidth - 8, radioTop - 12);
     setUpSizesChart(Chart1->model());
 
     rgSize1->setChecked(true);

@@ -18,8 +18,12 @@
 
 namespace {
 
+// The notebook's page area the page is laid out in.
+constexpr int pageWidth = 628;
+constexpr int pageHeight = 358;
+
 constexpr int viewTop = 6;
-constexpr int viewHeight = 304;
+constexpr int viewHeight = pageHeight - 54; // rgTypes and btSort below
 
 } // namespace
 
@@ -54,11 +58,11 @@ TypesPage::TypesPage(DriveStatistics& stats, const SelectionFilter& selection,
     gridTypes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const int gridWidth = 80 + 219 + 120 + 75 + 82 + 2 * gridTypes->frameWidth() +
                           gridTypes->verticalScrollBar()->sizeHint().width();
-    gridTypes->setGeometry((628 - gridWidth) / 2, viewTop, gridWidth, viewHeight);
+    gridTypes->setGeometry((pageWidth - gridWidth) / 2, viewTop, gridWidth, viewHeight);
     gridTypes->hide();
 
     chartPie->setObjectName(QStringLiteral("chartPie"));
-    chartPie->setGeometry(4, viewTop, 620, viewHeight);
+    chartPie->setGeometry(4, viewTop, pageWidth - 8, viewHeight);
     setUpTypesPie(chartPie->model());
     connect(chartPie, &Chart::clicked, this, [this] { chartSpacePieClick(); });
 
