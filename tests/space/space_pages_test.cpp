@@ -3,6 +3,7 @@
 #include "collect/drive_statistics.h"
 #include "space/attribute_page.h"
 #include "space/bar_palette.h"
+#include "space/bar_rows.h"
 #include "space/overhang_page.h"
 #include "space/page_samples.h"
 #include "space/sizes_page.h"
@@ -214,4 +215,27 @@ TEST(AttributePageTest, FiguresSharesAndTheNote) {
     EXPECT_EQ(page.HorizBarSeries4().count(), 0);
     EXPECT_EQ(page.HorizBarSeries5().count(), 0);
     EXPECT_EQ(text(page.lblNArchive), "0");
+}
+
+TEST(BarRowsTest, EachShareBarStandsLevelWithItsRow) {
+    DriveStatistics stats;
+    OverhangPage overhang(stats);
+    AttributePage attributes(stats);
+    const auto barCentre = [](const Chart& chart, int fromTop, int bars) {
+        const QRectF face = plotFace(chart);
+        return chart.y() + face.top() + (fromTop + 0.5) * face.height() / bars;
+    };
+    for (int row = 0; row < 5; ++row) {
+        const QLabel* caption = overhang.lblCSize[static_cast<std::size_t>(row)];
+        EXPECT_NEAR(barCentre(*overhang.chartOverhang, row, 5), caption->geometry().center().y(),
+                    2.0)
+            << row;
+    }
+    const QLabel* figures[] = {attributes.lblNHidden, attributes.lblNReadOnly,
+                               attributes.lblNSystem, attributes.lblNArchive};
+    for (int row = 0; row < 4; ++row) {
+        for (const Chart* chart : {attributes.Chart2, attributes.Chart3})
+            EXPECT_NEAR(barCentre(*chart, row, 4), figures[row]->geometry().center().y(), 2.0)
+                << row;
+    }
 }
