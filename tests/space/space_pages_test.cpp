@@ -1,0 +1,241 @@
+// The Sizes, Overhang and Attribute pages filled from hand-built accumulators: what their
+// widgets show, and that the radio buttons redraw from the accumulators alone.
+#include "collect/drive_statistics.h"
+#include "space/attribute_page.h"
+#include "space/bar_palette.h"
+#include "space/bar_rows.h"
+#include "space/overhang_page.h"
+#include "space/page_samples.h"
+#include "space/sizes_page.h"
+#include "ui/chart.h"
+#include "ui/raised_panel.h"
+#include "ui/string_grid.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string text(const QLabel* label) {
+    return label->text().toStdString();
+}
+
+class SizesPageTest : public ::testing::Test {
+protected:
+    void SetUp() override { page_samples::useEnglishLocale(); }
+
+    DriveStatistics stats = page_samples::sizedRun();
+    BarPalette palette;
+    SizesPage page{stats, palette};
+};
+
+} // namespace
+
+TEST_F(SizesPageTest, StartsOnTheChartByMegabytesWithTheListingLaidOut) {
+    EXPECT_TRUE(page.rgSize1->isChecked());
+    EXPECT_EQ(page.rgSize0->text(), "Listing");
+    EXPECT_EQ(page.rgSize1->text(), "Chart by Size (in MB)");
+    EXPECT_EQ(page.rgSize2->text(), "Chart by Number of Files");
+    EXPECT_EQ(page.rgSize0->objectName(), "rgSize0");
+    EXPECT_EQ(page.gridSizes->columnWidths(), (std::vector<int>{194, 189, 140}));
+    EXPECT_EQ(page.gridSizes->model().rowCount(), 13);
+    EXPECT_FALSE(page.gridSizes->isEnabled());
+}
+
+TEST_F(SizesPageTest, ListingShowsTheGridWithNoRowSelected) {
+    page.rgSize0->setChecked(true);
+    page.doFileSizes();
+    EXPECT_FALSE(page.gridSizes->isHidden());
+    EXPECT_TRUE(page.Chart1->isHidden());
+    EXPECT_EQ(page.gridSizes->selectedRow(), 20);
+    EXPECT_EQ(page.gridSizes->model().cell(0, 1), "Over 16MB");
+    EXPECT_EQ(page.gridSizes->model().cell(2, 12), "13");
+}
+
+TEST_F(SizesPageTest, RadioButtonsRedrawTheChartFromTheAccumulators) {
+    page.doFileSizes();
+    EXPECT_TRUE(page.gridSizes->isHidden());
+    EXPECT_EQ(page.Chart1->model().title.lines, std::vector<std::string>{"File Sizes in MB"});
+
+    // The accumulators change (as after the next drive); a click redraws without a fill.
+    stats.sizeClassCount[5] = 999;
+    page.Chart1->model().zoom({0, 2, 0, 5});
+    page.rgSize2->click();
+    EXPECT_FALSE(page.Chart1->isHidden());
+    EXPECT_FALSE(page.Chart1->model().zoomed());
+    EXPECT_EQ(page.Chart1->model().title.lines, std::vector<std::string>{"Number of Files"});
+    ASSERT_EQ(page.Chart1->model().series(0).count(), 12);
+    EXPECT_EQ(page.Chart1->model().series(0).value(4), 999);
+
+    page.rgSize0->click();
+    EXPECT_FALSE(page.gridSizes->isHidden());
+    EXPECT_TRUE(page.Chart1->isHidden());
+    page.rgSize1->click();
+    ASSERT_EQ(page.Chart1->model().series(0).count(), 12);
+    EXPECT_EQ(page.Chart1->model().series(0).points()[0].color, clRed);
+    EXPECT_EQ(page.Chart1->model().series(0).points()[11].color, clGray);
+}
+
+TEST(OverhangPageTest, FixedTextsOfThePage) {
+    DriveStatistics stats;
+    OverhangPage page(stats);
+    EXPECT_EQ(text(page.lblTitle), "Cluster overhang for FAT and FAT32 drives");
+    EXPECT_TRUE(page.lblTitle->font().bold());
+    QStringList captions;
+    for (const QLabel* label : page.findChildren<QLabel*>())
+        captions << label->text();
+    for (const char* caption :
+         {"FAT Partion size", "FAT 32 Size", "Cluster size", "Percent wasted", "Wasted space",
+          "255 MB", "256 MB - 511 MB", "512 MB - 1023 MB", "1 GB - 2 GB", "2 GB - 4 GB",
+          "Less than 8GB", "Less than 16GB", "Less than 32GB", "32GB or more", "Total file sizes:"})
+        EXPECT_TRUE(captions.contains(QString::fromLatin1(caption))) << caption;
+    const std::array<const char*, 5> sizes = {"4K", "8K", "16K", "32K", "64K"};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(text(page.lblCSize[i]), sizes[i]);
+        EXPECT_EQ(page.lblCSize[i]->objectName().toStdString(), "lblCSize" + std::to_string(i + 1));
+    }
+    const QStringList memo = page.Memo1->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(memo.size(), 9);
+    EXPECT_TRUE(memo[0].endsWith(QStringLiteral("smallest amount of space ")));
+    EXPECT_TRUE(memo[0].contains(QStringLiteral("'cluster overhang.'  This")));
+    EXPECT_EQ(memo[1], "a file will actually use.   The arrow points to your actual cluster size, "
+                       "the other numbers are hypothetical.");
+    EXPECT_TRUE(memo[2].isEmpty());
+    EXPECT_TRUE(memo[4].contains(QStringLiteral("that's one byte larger")));
+    EXPECT_TRUE(memo[6].isEmpty());
+    EXPECT_EQ(memo[8], "uses 4K cluster sizes for drives up to 8GB in size and 8K clusters for "
+                       "up to 16GB.");
+    EXPECT_TRUE(page.Memo1->isReadOnly());
+    EXPECT_EQ(text(page.pnlCluster), "Cluster overhang analysis is not applicable to this drive.");
+    EXPECT_TRUE(page.pnlCluster->font().bold());
+    EXPECT_EQ(page.pnlCluster->font().pixelSize(), 16);
+    EXPECT_TRUE(page.pnlCluster->isHidden());
+    EXPECT_TRUE(page.pnlOverhang->isHidden());
+    EXPECT_TRUE(page.imArrow->isHidden());
+}
+
+TEST(OverhangPageTest, ArrowBesideTheDrivesClusterSizeAndTheFigures) {
+    page_samples::useEnglishLocale();
+    DriveStatistics stats = page_samples::sizedRun();
+    stats.overhang4K = 1000;
+    stats.overhang8K = 2000;
+    stats.overhang16K = 1048576;
+    stats.overhang32K = 8000;
+    stats.overhang64K = 1234567;
+    stats.filesSelected = 783;
+    stats.clusterSize = 16384;
+    OverhangPage page(stats);
+    int disabled = 0;
+    QObject::connect(&page, &OverhangPage::overhangPageDisabled, [&] { ++disabled; });
+    page.doOverHang();
+    EXPECT_EQ(disabled, 0);
+    EXPECT_FALSE(page.imArrow->isHidden());
+    EXPECT_EQ(page.imArrow->y(), page.lblCSize[2]->y());
+    EXPECT_EQ(page.imArrow->pixmap().size(), QSize(41, 49));
+    EXPECT_TRUE(page.pnlCluster->isHidden());
+    EXPECT_FALSE(page.pnlOverhang->isHidden());
+    EXPECT_EQ(text(page.lblOver[0]), "1,000");
+    EXPECT_EQ(text(page.lblOver[4]), "1,234,567");
+    EXPECT_EQ(text(page.lblNumFiles), "Number of files scanned: 783");
+    EXPECT_EQ(text(page.lblSize), "6,500 MB"); // sum of c * c * 10 MB for c = 1..12
+    EXPECT_EQ(text(page.lblLbl), "Actual space used 6,501 MB");
+    ASSERT_EQ(page.Series9().count(), 5);
+    EXPECT_DOUBLE_EQ(page.Series9().value(2), 100.0 * 1048576 / (6500.0 * 1048576 + 1048576));
+
+    // The next run's drive has 2 KB clusters: the panel covers the page, the figures are kept
+    // behind it, and the arrow leaves.
+    stats.clusterSize = 2048;
+    stats.overhang4K = 77;
+    page.doOverHang();
+    EXPECT_TRUE(page.imArrow->isHidden());
+    EXPECT_FALSE(page.pnlCluster->isHidden());
+    EXPECT_EQ(text(page.lblOver[0]), "77");
+    EXPECT_EQ(page.Series9().count(), 5);
+
+    stats.clusterSize = 65536;
+    page.doOverHang();
+    EXPECT_EQ(page.imArrow->y(), page.lblCSize[4]->y());
+    EXPECT_TRUE(page.pnlCluster->isHidden());
+}
+
+TEST(OverhangPageTest, FilesOfNoBytesAskForThePageToBeDisabled) {
+    DriveStatistics stats;
+    stats.sizeClassCount[1] = 5; // five empty files
+    stats.clusterSize = 4096;
+    OverhangPage page(stats);
+    int disabled = 0;
+    QObject::connect(&page, &OverhangPage::overhangPageDisabled, [&] { ++disabled; });
+    page.doOverHang();
+    EXPECT_EQ(disabled, 1);
+    EXPECT_TRUE(page.pnlOverhang->isHidden());
+    EXPECT_TRUE(page.imArrow->isHidden());
+    EXPECT_EQ(page.Series9().count(), 0);
+}
+
+TEST(AttributePageTest, FiguresSharesAndTheNote) {
+    page_samples::useEnglishLocale();
+    DriveStatistics stats;
+    stats.hiddenCount = 3;
+    stats.readOnlyCount = 1;
+    stats.systemCount = 0;
+    stats.archiveCount = 1996;
+    stats.hiddenBytes = 3000;
+    stats.archiveBytes = 1234567;
+    AttributePage page(stats);
+    page.doFileAttrs();
+    EXPECT_EQ(text(page.lblNHidden), "3");
+    EXPECT_EQ(text(page.lblNReadOnly), "1");
+    EXPECT_EQ(text(page.lblNSystem), "0");
+    EXPECT_EQ(text(page.lblNArchive), "1,996");
+    EXPECT_EQ(text(page.lblSzHidden), "3,000");
+    EXPECT_EQ(text(page.lblSzReadOnly), "0");
+    EXPECT_EQ(text(page.lblSzArchive), "1,234,567");
+    EXPECT_TRUE(page.lblNArchive->alignment() & Qt::AlignRight);
+    ASSERT_EQ(page.HorizBarSeries4().count(), 4);
+    EXPECT_DOUBLE_EQ(page.HorizBarSeries4().value(3), 0.15);
+    EXPECT_EQ(page.HorizBarSeries4().markText(3), "0.15 %");
+    ASSERT_EQ(page.HorizBarSeries5().count(), 4);
+    EXPECT_EQ(page.HorizBarSeries5().points()[0].color, clBlue);
+    EXPECT_EQ(text(page.lblNote), "Note it is possible that some files may have more than one "
+                                  "attribute set.  For example many system files are also hidden.");
+
+    QStringList captions;
+    for (const QLabel* label : page.findChildren<QLabel*>())
+        captions << label->text();
+    for (const char* caption : {"Hidden", "Read-only", "System", "Archive", "% of total # files",
+                                "# Files", "% of total size", "File Sizes"})
+        EXPECT_TRUE(captions.contains(QString::fromLatin1(caption))) << caption;
+
+    // A later fill with nothing counted empties both charts.
+    stats = DriveStatistics{};
+    page.doFileAttrs();
+    EXPECT_EQ(page.HorizBarSeries4().count(), 0);
+    EXPECT_EQ(page.HorizBarSeries5().count(), 0);
+    EXPECT_EQ(text(page.lblNArchive), "0");
+}
+
+TEST(BarRowsTest, EachShareBarStandsLevelWithItsRow) {
+    DriveStatistics stats;
+    OverhangPage overhang(stats);
+    AttributePage attributes(stats);
+    const auto barCentre = [](const Chart& chart, int fromTop, int bars) {
+        const QRectF face = plotFace(chart);
+        return chart.y() + face.top() + (fromTop + 0.5) * face.height() / bars;
+    };
+    for (int row = 0; row < 5; ++row) {
+        const QLabel* caption = overhang.lblCSize[static_cast<std::size_t>(row)];
+        EXPECT_NEAR(barCentre(*overhang.chartOverhang, row, 5), caption->geometry().center().y(),
+                    2.0)
+            << row;
+    }
+    const QLabel* figures[] = {attributes.lblNHidden, attributes.lblNReadOnly,
+                               attributes.lblNSystem, attributes.lblNArchive};
+    for (int row = 0; row < 4; ++row) {
+        for (const Chart* chart : {attributes.Chart2, attributes.Chart3})
+            EXPECT_NEAR(barCentre(*chart, row, 4), figures[row]->geometry().center().y(), 2.0)
+                << row;
+    }
+}

@@ -1,0 +1,182 @@
+// The four pages as the statistics window shows them, in every view: nothing of their text may
+// be cut off. With TALLY_PAGE_PICTURES naming a folder, each view is also saved there as a PNG
+// for a person to look at.
+#include "space/attribute_page.h"
+#include "space/bar_palette.h"
+#include "space/overhang_page.h"
+#include "space/page_samples.h"
+#include "space/sizes_page.h"
+#include "types/selection_filter.h"
+#include "types/types_page.h"
+#include "ui/font_twins.h"
+#include "ui/notebook.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int sizesIndex = 2;
+
+class PagesLook : public ::testing::Test {
+protected:
+    void SetUp() override {
+        page_samples::useEnglishLocale();
+        installFontTwins();
+        QApplication::setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+        m_barColors.initAColors(true, 0);
+        m_stats = page_samples::sizedRun();
+        m_stats.hiddenCount = 412;
+        m_stats.readOnlyCount = 1210;
+        m_stats.systemCount = 37;
+        m_stats.archiveCount = 15034;
+        m_stats.hiddenBytes = 81234567;
+        m_stats.readOnlyBytes = 456789012;
+        m_stats.systemBytes = 1234567;
+        m_stats.archiveBytes = 9876543210.0;
+        m_stats.overhang4K = 61234567;
+        m_stats.overhang8K = 125678901;
+        m_stats.overhang16K = 254321987;
+        m_stats.overhang32K = 512345678;
+        m_stats.overhang64K = 1034567890;
+        m_stats.filesSelected = 16694;
+        m_stats.clusterSize = 16384;
+        const std::array<std::pair<const char*, int>, 15> types = {{{".MP4", 40},
+                                                                    {".ISO", 6},
+                                                                    {".SO", 900},
+                                                                    {".JPG", 1200},
+                                                                    {".PDF", 300},
+                                                                    {".ZIP", 80},
+                                                                    {".PNG", 2400},
+                                                                    {".TXT", 3100},
+                                                                    {".CPP", 1800},
+                                                                    {".H", 2200},
+                                                                    {".HTML", 500},
+                                                                    {".MD", 400},
+                                                                    {"", 150},
+                                                                    {".XCF", 12},
+                                                                    {".WAV", 30}}};
+        std::int64_t size = 900000000;
+        for (const auto& [extension, files] : types) {
+            page_samples::addType(m_stats, extension, files, size / files);
+            size = size * 2 / 3;
+        }
+    }
+
+    // Shows the page on its notebook tab, checks that no text is cut off and saves a picture.
+    void look(QWidget* page, int index, const QString& name) {
+        Notebook notebook;
+        notebook.resize(632, 382);
+        notebook.setTabSize(QSize(63, 18));
+        const char* captions[] = {"Space",   "Types",    "Sizes",    "Overhang",  "Access",
+                                  "Created", "Modified", "Combined", "Attribute", "Time"};
+        for (int i = 0; i < 10; ++i)
+            notebook.addPage(QString::fromLatin1(captions[i]), i == index ? page : nullptr);
+        notebook.setCurrentIndex(index);
+        notebook.show();
+        QApplication::processEvents();
+        EXPECT_EQ(page->size(), QSize(628, 358)) << "the page area the layouts are made for";
+        expectNothingClipped(*page, name);
+        if (const char* folder = std::getenv("TALLY_PAGE_PICTURES")) {
+            QDir().mkpath(QString::fromLocal8Bit(folder));
+            EXPECT_TRUE(notebook.grab().save(
+                QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png"))));
+        }
+        page->setParent(nullptr);
+    }
+
+    static void expectNothingClipped(QWidget& page, const QString& view) {
+        const QRect pageRect = page.rect();
+        for (QLabel* label : page.findChildren<QLabel*>()) {
+            if (!label->isVisibleTo(&page) || label->text().isEmpty())
+                continue;
+            const QRect area = label->contentsRect();
+            const QRect onPage(label->mapTo(&page, QPoint(0, 0)), label->size());
+            EXPECT_TRUE(pageRect.contains(onPage))
+                << view.toStdString() << ": " << label->text().toStdString();
+            const QFontMetrics metrics(label->font());
+            const int needed =
+                label->wordWrap() ? label->heightForWidth(area.width()) : metrics.height();
+            EXPECT_LE(needed, area.height())
+                << view.toStdString() << ": " << label->text().toStdString();
+            if (!label->wordWrap()) {
+                EXPECT_LE(metrics.horizontalAdvance(label->text()), area.width())
+                    << view.toStdString() << ": " << label->text().toStdString();
+            }
+        }
+        for (QAbstractButton* button : page.findChildren<QAbstractButton*>()) {
+            if (!button->isVisibleTo(&page))
+                continue;
+            EXPECT_LE(button->sizeHint().width(), button->width())
+                << view.toStdString() << ": " << button->text().toStdString();
+        }
+        for (QPlainTextEdit* memo : page.findChildren<QPlainTextEdit*>()) {
+            if (!memo->isVisibleTo(&page))
+                continue;
+            const QFontMetrics metrics(memo->font());
+            const int width = memo->viewport()->width() -
+                              2 * static_cast<int>(memo->document()->documentMargin());
+            const QRect text = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap,
+                                                    memo->toPlainText());
+            EXPECT_LE(text.height() + 2 * memo->document()->documentMargin(),
+                      memo->viewport()->height())
+                << view.toStdString() << ": the memo's text runs past its foot";
+        }
+    }
+
+    DriveStatistics m_stats;
+    BarPalette m_barColors;
+    SelectionFilter m_selection;
+};
+
+TEST_F(PagesLook, SizesInEachView) {
+    for (int view = 0; view < 3; ++view) {
+        auto* page = new SizesPage(m_stats, m_barColors);
+        QRadioButton* buttons[] = {page->rgSize0, page->rgSize1, page->rgSize2};
+        buttons[view]->setChecked(true);
+        page->doFileSizes();
+        const char* names[] = {"sizes_listing", "sizes_chart_mb", "sizes_chart_files"};
+        look(page, sizesIndex, QString::fromLatin1(names[view]));
+        delete page;
+    }
+}
+
+TEST_F(PagesLook, OverhangWithArrowAndNotApplicable) {
+    for (const std::int32_t cluster : {16384, 4096, 65536, 2048}) {
+        m_stats.clusterSize = cluster;
+        auto* page = new OverhangPage(m_stats);
+        page->doOverHang();
+        look(page, 3, QStringLiteral("overhang_%1").arg(cluster));
+        delete page;
+    }
+}
+
+TEST_F(PagesLook, TypesInEachView) {
+    for (int view = 0; view < 4; ++view) {
+        auto* page = new TypesPage(m_stats, m_selection, m_barColors);
+        page->setTypesView(static_cast<TypesView>(view));
+        page->doFileTypes();
+        const char* names[] = {"types_listing", "types_pie_size", "types_pie_files",
+                               "types_pie_average"};
+        look(page, 1, QString::fromLatin1(names[view]));
+        delete page;
+    }
+}
+
+TEST_F(PagesLook, Attribute) {
+    auto* page = new AttributePage(m_stats);
+    page->doFileAttrs();
+    look(page, 8, QStringLiteral("attribute"));
+    delete page;
+}
+
+} // namespace
