@@ -25,4 +25,8 @@ using FileTime = std::uint64_t;
 // Day count since 1970-01-01 of a civil date (proleptic Gregorian).
 [[nodiscard]] std::int64_t dayNumberFromCivil(int year, unsigned month, unsigned day);
 
+// Forgets the cached UTC offsets and reads the TZ setting again (tests that change TZ call it).
+// The cache belongs to the one thread that converts stamps.
+void resetTimeZoneCache();
+
 } // namespace platform

@@ -1,0 +1,77 @@
+#include "platform/drives.h"
+
+#include "platform/drive_table.h"
+
+#include <sys/statvfs.h>
+
+namespace platform {
+
+namespace {
+
+std::optional<DriveTable>& cachedTable() {
+    static std::optional<DriveTable> table;
+    return table;
+}
+
+const DriveInfo* driveInfo(char letter) {
+    auto& table = cachedTable();
+    if (!table) {
+        table = DriveTable::fromSystem();
+    }
+    return table->drive(letter);
+}
+
+} // namespace
+
+std::uint32_t logicalDrives() {
+    std::uint32_t mask = 0;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        if (driveInfo(letter) != nullptr) {
+            mask |= 1U << (letter - 'a');
+        }
+    }
+    return mask;
+}
+
+std::optional<std::string> driveDirectory(char letter) {
+    const auto* drive = driveInfo(letter);
+    return drive != nullptr ? std::optional<std::string>(drive->directory) : std::nullopt;
+}
+
+int driveType(char letter) {
+    const auto* drive = driveInfo(letter);
+    return drive != nullptr ? drive->type : driveNoRootDir;
+}
+
+std::string volumeLabel(char letter) {
+    const auto* drive = driveInfo(letter);
+    return drive != nullptr ? drive->label : std::string();
+}
+
+std::string networkConnection(char letter) {
+    const auto* drive = driveInfo(letter);
+    return drive != nullptr ? drive->networkConnection : std::string();
+}
+
+std::optional<DiskSpace> diskFreeSpace(char letter) {
+    const auto* drive = driveInfo(letter);
+    if (drive == nullptr) {
+        return std::nullopt;
+    }
+    if (drive->space) {
+        return drive->space;
+    }
+    struct statvfs status {};
+    if (::statvfs(drive->directory.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    const std::uint64_t fragment = status.f_frsize != 0 ? status.f_frsize : status.f_bsize;
+    return DiskSpace{std::uint64_t(status.f_blocks) * fragment,
+                     std::uint64_t(status.f_bfree) * fragment, fragment};
+}
+
+void reloadDriveTable() {
+    cachedTable() = DriveTable::fromSystem();
+}
+
+} // namespace platform

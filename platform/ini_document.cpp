@@ -1,0 +1,156 @@
+#include "platform/ini_document.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (fold(a[i]) != fold(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The name of a "[name]" line, or nothing for any other line.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    line = trimmed(line);
+    if (line.empty() || line.front() != '[') {
+        return std::nullopt;
+    }
+    const auto close = line.find(']');
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return trimmed(line.substr(1, close - 1));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyLine> keyLine(std::string_view line) {
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return std::nullopt;
+    }
+    KeyLine result{trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
+    if (result.key.empty()) {
+        return std::nullopt;
+    }
+    const auto& v = result.value;
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        result.value = v.substr(1, v.size() - 2);
+    }
+    return result;
+}
+
+} // namespace
+
+IniDocument::IniDocument(std::string_view text) {
+    if (text.find("\r\n") != std::string_view::npos) {
+        m_newline = "\r\n";
+    }
+    std::size_t start = 0;
+    while (start < text.size()) {
+        auto end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        auto line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        m_lines.emplace_back(line);
+        start = end + 1;
+    }
+}
+
+IniDocument IniDocument::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return IniDocument{};
+    }
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    return IniDocument(contents.str());
+}
+
+std::optional<std::size_t> IniDocument::findSection(std::string_view section) const {
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const auto name = sectionName(m_lines[i]);
+        if (name && equalsIgnoringCase(*name, trimmed(section))) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> IniDocument::value(std::string_view section,
+                                              std::string_view key) const {
+    const auto start = findSection(section);
+    if (!start) {
+        return std::nullopt;
+    }
+    for (std::size_t i = *start + 1; i < m_lines.size() && !sectionName(m_lines[i]); ++i) {
+        const auto line = keyLine(m_lines[i]);
+        if (line && equalsIgnoringCase(line->key, trimmed(key))) {
+            return std::string(line->value);
+        }
+    }
+    return std::nullopt;
+}
+
+void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string newLine = std::string(trimmed(key)) + "=" + std::string(value);
+    const auto start = findSection(section);
+    if (!start) {
+        m_lines.push_back("[" + std::string(trimmed(section)) + "]");
+        m_lines.push_back(newLine);
+        return;
+    }
+    std::size_t insertAt = *start + 1;
+    for (std::size_t i = *start + 1; i < m_lines.size() && !sectionName(m_lines[i]); ++i) {
+        const auto line = keyLine(m_lines[i]);
+        if (!line) {
+            continue;
+        }
+        if (equalsIgnoringCase(line->key, trimmed(key))) {
+            m_lines[i] = newLine;
+            return;
+        }
+        insertAt = i + 1;
+    }
+    m_lines.insert(m_lines.begin() + std::ptrdiff_t(insertAt), newLine);
+}
+
+std::string IniDocument::text() const {
+    std::string result;
+    for (const auto& line : m_lines) {
+        result += line;
+        result += m_newline;
+    }
+    return result;
+}
+
+} // namespace platform

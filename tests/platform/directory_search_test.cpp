@@ -1,0 +1,294 @@
+#include "platform/directory_search.h"
+#include "platform/drives.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace platform;
+
+namespace {
+
+constexpr std::uint64_t fiveGiB = 5ULL << 30;
+
+struct Seen {
+    std::uint64_t size;
+    std::uint32_t attributes;
+    FileTime creation;
+    FileTime access;
+    FileTime write;
+};
+
+std::map<std::string, Seen> listCurrentDirectory(std::uint32_t skipMask, bool withDetails) {
+    std::map<std::string, Seen> seen;
+    DirectorySearch search;
+    for (bool found = search.findFirst(skipMask, withDetails); found; found = search.findNext()) {
+        const auto& d = search.data();
+        seen[std::string(d.name)] = {d.size, d.attributes, d.creationTime, d.lastAccessTime,
+                                     d.lastWriteTime};
+    }
+    return seen;
+}
+
+struct Identity {
+    dev_t device;
+    ino_t inode;
+    bool operator==(const Identity&) const = default;
+};
+
+Identity identityOf(const std::string& path) {
+    struct stat status {};
+    EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+    return {status.st_dev, status.st_ino};
+}
+
+// Maps drive d to a folder through drives.ini in a temporary configuration folder.
+class FolderDrive final {
+public:
+    explicit FolderDrive(const std::string& folder) : m_xdg(m_config.path()) {
+        std::filesystem::create_directories(m_config.path() + "/tally99");
+        std::ofstream(m_config.path() + "/tally99/drives.ini")
+            << "[Drives]\nauto=0\nd=" << folder << "\n";
+        reloadDriveTable();
+    }
+
+private:
+    tally_test::TempFolder m_config;
+    tally_test::XdgConfigHome m_xdg;
+};
+
+// A tree with one entry of every kind the search must tell apart.
+class SampleTree final {
+public:
+    SampleTree() {
+        const auto& root = m_temp.path();
+        std::ofstream(root + "/plain") << "0123456789";
+        std::ofstream(root + "/.hidden") << "x";
+        std::ofstream(root + "/readonly") << "r";
+        ::chmod((root + "/readonly").c_str(), 0444);
+        ::mkfifo((root + "/fifo").c_str(), 0644);
+        std::filesystem::create_directory(root + "/sub");
+        std::filesystem::create_directory(root + "/.hiddendir");
+        std::filesystem::create_symlink(root + "/plain", root + "/link_file");
+        std::filesystem::create_symlink("sub", root + "/link_dir");
+        std::filesystem::create_symlink("nowhere", root + "/dangling");
+        std::filesystem::create_symlink("loop", root + "/loop");
+        std::ofstream(root + "/caf\xe9") << "latin-1 name";
+        const int big = ::open((root + "/big").c_str(), O_CREAT | O_WRONLY, 0644);
+        EXPECT_EQ(::ftruncate(big, off_t(fiveGiB)), 0);
+        ::close(big);
+        // A socket's path is short when it is bound relative to the current directory.
+        EXPECT_EQ(::chdir(root.c_str()), 0);
+        m_socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::string("sock").copy(address.sun_path, 4);
+        EXPECT_EQ(::bind(m_socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    }
+    ~SampleTree() { ::close(m_socket); }
+    SampleTree(const SampleTree&) = delete;
+    SampleTree& operator=(const SampleTree&) = delete;
+
+    [[nodiscard]] const std::string& path() const { return m_temp.path(); }
+
+private:
+    tally_test::TempFolder m_temp;
+    int m_socket = -1;
+};
+
+// Makes a chain of folders "d" below the current directory, depth levels deep, without paths.
+void makeChain(int depth) {
+    const int start = ::open(".", O_RDONLY | O_DIRECTORY);
+    for (int i = 0; i < depth; ++i) {
+        ASSERT_EQ(::mkdir("d", 0755), 0);
+        ASSERT_EQ(::chdir("d"), 0);
+    }
+    std::ofstream("bottom") << "b";
+    ASSERT_EQ(::fchdir(start), 0);
+    ::close(start);
+}
+
+// Removes such a chain bottom up; the library's recursive removal works with paths that are
+// too long here.
+void removeChain(const std::string& top) {
+    ASSERT_EQ(::chdir(top.c_str()), 0);
+    int depth = 0;
+    while (::chdir("d") == 0) {
+        ++depth;
+    }
+    ::unlink("bottom");
+    for (; depth > 0; --depth) {
+        ASSERT_EQ(::chdir(".."), 0);
+        ASSERT_EQ(::rmdir("d"), 0);
+    }
+}
+
+} // namespace
+
+TEST(DirectorySearch, DetailsDescribeEveryKindOfEntry) {
+    SampleTree tree;
+    ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+    const auto seen = listCurrentDirectory(0, true);
+
+    ASSERT_EQ(seen.count("."), 1U);
+    ASSERT_EQ(seen.count(".."), 1U);
+    EXPECT_EQ(seen.at(".").attributes, attrDirectory);
+    EXPECT_EQ(seen.at("..").attributes, attrDirectory);
+    EXPECT_EQ(seen.at("sub").attributes, attrDirectory);
+    EXPECT_EQ(seen.at(".hiddendir").attributes, attrDirectory | attrHidden);
+    EXPECT_EQ(seen.at("plain").attributes, 0U);
+    EXPECT_EQ(seen.at("plain").size, 10U);
+    EXPECT_EQ(seen.at(".hidden").attributes, attrHidden);
+    EXPECT_EQ(seen.at("readonly").attributes, attrReadOnly);
+    EXPECT_EQ(seen.at("fifo").attributes, attrSystem);
+    EXPECT_EQ(seen.at("sock").attributes, attrSystem);
+    for (const auto* link : {"link_file", "link_dir", "dangling", "loop"}) {
+        ASSERT_EQ(seen.count(link), 1U) << link;
+        EXPECT_EQ(seen.at(link).attributes, attrReparsePoint) << link;
+        EXPECT_EQ(seen.at(link).size, 0U) << link;
+    }
+    EXPECT_EQ(seen.at("big").size, fiveGiB);
+    EXPECT_EQ(seen.at("caf\xe9").size, 12U);
+
+    struct stat status {};
+    ASSERT_EQ(::stat("plain", &status), 0);
+    EXPECT_EQ(seen.at("plain").write,
+              fileTimeFromUnix(status.st_mtim.tv_sec, std::uint32_t(status.st_mtim.tv_nsec)));
+    EXPECT_EQ(seen.at("plain").access,
+              fileTimeFromUnix(status.st_atim.tv_sec, std::uint32_t(status.st_atim.tv_nsec)));
+    // Birth time where the file system keeps one, never a made-up value.
+    const FileTime creation = seen.at("plain").creation;
+    EXPECT_TRUE(creation == 0 || (creation <= seen.at("plain").write + 10'000'000 &&
+                                  creation + 3600ULL * 10'000'000 > seen.at("plain").write));
+}
+
+TEST(DirectorySearch, NamesOnlyAndSkipMask) {
+    SampleTree tree;
+    ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+    const auto names = listCurrentDirectory(0, false);
+    EXPECT_EQ(names.size(), 15U);
+    EXPECT_EQ(names.at("plain").size, 0U);
+    EXPECT_EQ(names.at("plain").write, 0U);
+    EXPECT_EQ(names.at("readonly").attributes, 0U) << "read-only needs the details";
+    EXPECT_EQ(names.at("fifo").attributes, attrSystem);
+    EXPECT_EQ(names.at("link_dir").attributes, attrReparsePoint);
+    EXPECT_EQ(names.at("sub").attributes, attrDirectory);
+
+    const auto visible = listCurrentDirectory(attrHidden | attrSystem | attrVolumeLabel, true);
+    EXPECT_EQ(visible.count(".hidden"), 0U);
+    EXPECT_EQ(visible.count(".hiddendir"), 0U);
+    EXPECT_EQ(visible.count("fifo"), 0U);
+    EXPECT_EQ(visible.count("sock"), 0U);
+    EXPECT_EQ(visible.count("."), 1U);
+    EXPECT_EQ(visible.count("plain"), 1U);
+    EXPECT_EQ(visible.size(), 11U);
+}
+
+TEST(DirectorySearch, UnreadableOrEmptyListingFindsNothing) {
+    tally_test::TempFolder temp;
+    ASSERT_EQ(::chdir(temp.path().c_str()), 0);
+    DirectorySearch search;
+    EXPECT_FALSE(search.findFirst(attrDirectory, true)) << "only . and .. exist";
+    ASSERT_EQ(::rmdir(temp.path().c_str()), 0);
+    EXPECT_FALSE(search.findFirst(0, true)) << "a removed directory lists nothing";
+    EXPECT_FALSE(search.findNext());
+}
+
+TEST(WalkPosition, EntersOnlyRealSubdirectoriesOfTheDrive) {
+    SampleTree tree;
+    FolderDrive drive(tree.path());
+    ASSERT_TRUE(enterDriveRoot('D'));
+    EXPECT_EQ(currentDirectory(), tree.path());
+    const Identity root = identityOf(".");
+    for (const auto* name : {"link_dir", "link_file", "dangling", "loop", "plain", "fifo", "..",
+                             ".", "", "sub/", "missing"}) {
+        EXPECT_FALSE(enterDirectory(name)) << name;
+        EXPECT_EQ(identityOf("."), root) << name;
+    }
+    ASSERT_TRUE(enterDirectory("sub"));
+    EXPECT_EQ(currentDirectory(), tree.path() + "/sub");
+    leaveDirectory();
+    EXPECT_EQ(identityOf("."), root);
+    EXPECT_FALSE(enterDriveRoot('q'));
+}
+
+TEST(WalkPosition, NeverCrossesIntoAnotherFileSystem) {
+    if (identityOf("/proc").device == identityOf("/").device) {
+        GTEST_SKIP() << "/proc is not a separate file system here";
+    }
+    tally_test::TempFolder config;
+    tally_test::XdgConfigHome xdg(config.path());
+    reloadDriveTable();
+    ASSERT_TRUE(enterDriveRoot('c'));
+    EXPECT_FALSE(enterDirectory("proc"));
+    EXPECT_EQ(identityOf("."), identityOf("/"));
+}
+
+TEST(WalkPosition, ChainOf5000LevelsDownAndBackUp) {
+    tally_test::TempFolder temp;
+    ASSERT_EQ(::chdir(temp.path().c_str()), 0);
+    constexpr int depth = 5000;
+    makeChain(depth);
+    {
+        FolderDrive drive(temp.path());
+        ASSERT_TRUE(enterDriveRoot('d'));
+        const Identity root = identityOf(".");
+        for (int i = 0; i < depth; ++i) {
+            ASSERT_TRUE(enterDirectory("d")) << "level " << i;
+        }
+        const auto bottom = listCurrentDirectory(0, true);
+        EXPECT_EQ(bottom.count("bottom"), 1U);
+        const std::string path = currentDirectory();
+        std::string expected = temp.path();
+        for (int i = 0; i < depth; ++i) {
+            expected += "/d";
+        }
+        EXPECT_EQ(path, expected) << "paths longer than PATH_MAX are put together from the names";
+        for (int i = 0; i < depth; ++i) {
+            leaveDirectory();
+        }
+        EXPECT_EQ(identityOf("."), root);
+    }
+    removeChain(temp.path());
+}
+
+TEST(WalkPosition, LeavingARemovedDirectoryReturnsToItsParent) {
+    tally_test::TempFolder temp;
+    std::filesystem::create_directories(temp.path() + "/a/b");
+    FolderDrive drive(temp.path());
+    ASSERT_TRUE(enterDriveRoot('d'));
+    ASSERT_TRUE(enterDirectory("a"));
+    ASSERT_TRUE(enterDirectory("b"));
+    ASSERT_EQ(::rmdir((temp.path() + "/a/b").c_str()), 0);
+    leaveDirectory();
+    EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a"));
+    leaveDirectory();
+    EXPECT_EQ(identityOf("."), identityOf(temp.path()));
+}
+
+TEST(WalkPosition, LeavingAMovedDirectoryReturnsToWhereItCameFrom) {
+    tally_test::TempFolder temp;
+    std::filesystem::create_directories(temp.path() + "/a/b/c");
+    FolderDrive drive(temp.path());
+    ASSERT_TRUE(enterDriveRoot('d'));
+    ASSERT_TRUE(enterDirectory("a"));
+    ASSERT_TRUE(enterDirectory("b"));
+    ASSERT_TRUE(enterDirectory("c"));
+    std::filesystem::rename(temp.path() + "/a/b/c", temp.path() + "/moved");
+    leaveDirectory();
+    EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a/b"));
+    leaveDirectory();
+    EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a"));
+    leaveDirectory();
+    EXPECT_EQ(identityOf("."), identityOf(temp.path()));
+    leaveDirectory();
+    EXPECT_EQ(identityOf("."), identityOf(temp.path())) << "the root is never left";
+}

@@ -1,0 +1,108 @@
+#include "platform/drive_table.h"
+#include "platform/drives.h"
+#include "temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include <sys/statvfs.h>
+
+using namespace platform;
+
+namespace {
+
+// drives.ini in a temporary configuration folder; the table is read again for every case.
+class DrivesIni final {
+public:
+    explicit DrivesIni(const std::string& text) : m_xdg(m_temp.path()) {
+        std::filesystem::create_directories(m_temp.path() + "/tally99");
+        std::ofstream(m_temp.path() + "/tally99/drives.ini") << text;
+        reloadDriveTable();
+    }
+    DrivesIni(const DrivesIni&) = delete;
+    DrivesIni& operator=(const DrivesIni&) = delete;
+
+private:
+    tally_test::TempFolder m_temp;
+    tally_test::XdgConfigHome m_xdg;
+};
+
+std::string makeFolder(const tally_test::TempFolder& temp, const std::string& name) {
+    const auto path = temp.path() + "/" + name;
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+} // namespace
+
+TEST(Drives, AutomaticTableHasRootAsC) {
+    DrivesIni ini("");
+    EXPECT_EQ(driveDirectory('c'), "/");
+    EXPECT_EQ(driveDirectory('C'), "/");
+    EXPECT_NE(logicalDrives() & (1U << 2), 0U);
+    EXPECT_EQ(logicalDrives() & 3U, 0U) << "a and b are only mapped by hand";
+    EXPECT_NE(driveType('c'), driveNoRootDir);
+    const auto space = diskFreeSpace('c');
+    ASSERT_TRUE(space.has_value());
+    struct statvfs status {};
+    ASSERT_EQ(::statvfs("/", &status), 0);
+    EXPECT_EQ(space->totalBytes, std::uint64_t(status.f_blocks) * status.f_frsize);
+    EXPECT_EQ(space->clusterBytes, status.f_frsize);
+    EXPECT_GE(space->totalBytes, space->freeBytes);
+}
+
+TEST(Drives, AutoOffLeavesOnlyHandMappedLetters) {
+    tally_test::TempFolder folders;
+    const std::string backup = makeFolder(folders, "backup");
+    const std::string media = makeFolder(folders, "media");
+    DrivesIni ini("[Drives]\nAuto=0\nD=" + backup + "/\na=" + media +
+                  "\nq=\n"
+                  "[labels]\nd=Backup Disk\n[TYPES]\nd=REMOVABLE\na=cdrom\n"
+                  "[Space]\nd=5368709120,1073741824,4096\na=100,50\n");
+    EXPECT_EQ(logicalDrives(), (1U << 0) | (1U << 3));
+    EXPECT_EQ(driveDirectory('d'), backup);
+    EXPECT_EQ(driveDirectory('c'), std::nullopt);
+    EXPECT_EQ(driveType('c'), driveNoRootDir);
+    EXPECT_EQ(driveType('d'), driveRemovable);
+    EXPECT_EQ(driveType('a'), driveCdrom);
+    EXPECT_EQ(volumeLabel('d'), "Backup Disk");
+    EXPECT_EQ(volumeLabel('a'), "");
+    const auto space = diskFreeSpace('d');
+    ASSERT_TRUE(space.has_value());
+    EXPECT_EQ(space->totalBytes, 5368709120ULL);
+    EXPECT_EQ(space->freeBytes, 1073741824ULL);
+    EXPECT_EQ(space->clusterBytes, 4096ULL);
+    EXPECT_EQ(diskFreeSpace('a')->clusterBytes, 0ULL);
+    EXPECT_FALSE(diskFreeSpace('q').has_value());
+}
+
+TEST(Drives, EntriesReplaceAndRemoveAutomaticLetters) {
+    tally_test::TempFolder folders;
+    const std::string other = makeFolder(folders, "other");
+    DrivesIni ini("[Drives]\nc=" + other + "\nz=\n[Types]\nc=ramdisk\n");
+    EXPECT_EQ(driveDirectory('c'), other);
+    EXPECT_EQ(driveType('c'), driveRamdisk);
+    EXPECT_EQ(driveDirectory('z'), std::nullopt);
+    EXPECT_EQ(networkConnection('c'), "");
+}
+
+TEST(Drives, MissingFolderIsNotReadyAndReloadSeesChanges) {
+    tally_test::TempFolder folders;
+    const std::string gone = makeFolder(folders, "gone");
+    std::filesystem::remove(gone);
+    DrivesIni ini("[Drives]\nauto=0\ne=" + gone + "\n[Types]\ne=nonsense\n[Space]\nc=1,2\n");
+    EXPECT_EQ(driveDirectory('e'), gone);
+    EXPECT_EQ(driveType('e'), driveFixed);
+    EXPECT_FALSE(diskFreeSpace('e').has_value());
+    EXPECT_FALSE(diskFreeSpace('c').has_value()) << "[Space] does not map a letter";
+    std::filesystem::create_directories(gone);
+    EXPECT_TRUE(diskFreeSpace('e').has_value());
+}
+
+TEST(Drives, LabelLinkNamesAreDecoded) {
+    EXPECT_EQ(DriveTable::labelFromLinkName("My\\x20Disk"), "My Disk");
+    EXPECT_EQ(DriveTable::labelFromLinkName("a\\x2fb\\x5c"), "a/b\\");
+    EXPECT_EQ(DriveTable::labelFromLinkName("odd\\xZZ\\x2"), "odd\\xZZ\\x2");
+    EXPECT_EQ(DriveTable::labelFromLinkName("plain"), "plain");
+}
