@@ -245,3 +245,14 @@ const DriveInfo* DriveTable::drive(char letter) const {
 }
 
 } // namespace platform
+
+namespace platform {
+
+void DriveTable::setDrive(char letter, DriveInfo info) {
+    if (letter >= 'A' && letter <= 'Z')
+        letter = static_cast<char>(letter - 'A' + 'a');
+    if (letter >= 'a' && letter <= 'z')
+        m_drives[static_cast<std::size_t>(letter - 'a')] = std::move(info);
+}
+
+} // namespace platform

@@ -40,6 +40,9 @@ public:
     // Nothing for an unmapped letter (either case).
     [[nodiscard]] const DriveInfo* drive(char letter) const;
 
+    // Maps a letter by hand for the life of this table (either case).
+    void setDrive(char letter, DriveInfo info);
+
 private:
     std::array<std::optional<DriveInfo>, 26> m_drives;
 };

@@ -70,6 +70,18 @@ std::optional<DiskSpace> diskFreeSpace(char letter) {
                      std::uint64_t(status.f_bfree) * fragment, fragment};
 }
 
+std::optional<char> mapFolderAsDrive(const std::string& directory) {
+    for (char letter = 'd'; letter <= 'z'; ++letter) {
+        if (driveInfo(letter) == nullptr) {
+            DriveInfo info;
+            info.directory = directory;
+            cachedTable()->setDrive(letter, std::move(info));
+            return letter;
+        }
+    }
+    return std::nullopt;
+}
+
 void reloadDriveTable() {
     cachedTable() = DriveTable::fromSystem();
 }

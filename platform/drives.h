@@ -53,6 +53,11 @@ struct DiskSpace {
 // (the drive is then not ready).
 [[nodiscard]] std::optional<DiskSpace> diskFreeSpace(char letter);
 
+// Maps a folder to the first free letter from d, until the table is read again, so that a
+// folder can be walked as a drive of its own (the headless report does this). Nothing when
+// every letter is taken.
+[[nodiscard]] std::optional<char> mapFolderAsDrive(const std::string& directory);
+
 // Reads /proc/self/mountinfo and drives.ini again.
 void reloadDriveTable();
 

@@ -1,0 +1,50 @@
+#pragma once
+// The walk over one drive: depth-first through the current directory, every subdirectory of a
+// directory before that directory's own files, every file classified, counted and fed into the
+// accumulators in a fixed order, and afterwards every page filled from them.
+//
+// The walk never follows a symbolic link, never enters another file system, never opens a
+// special file and keeps its own stack of directories rather than recursing, so a chain of any
+// depth is safe. Per file it allocates nothing and builds no path: one statx (inside the
+// directory search), one pass through the updates, the pump.
+
+#include "collect/drive_statistics.h"
+#include "collect/file_record.h"
+#include "collect/scan_host.h"
+
+#include <cstdint>
+#include <string>
+
+class DriveScan final {
+public:
+    DriveScan(DriveStatistics& stats, ScanHost& host);
+
+    // One drive's whole collection: the walk of host.currentDrive() and the page fills.
+    void scan();
+    // Enters the root of the current drive and walks it.
+    void ScanAllDrives();
+    // Walks the current directory and everything below it.
+    void scan_dir();
+    // Counts the current directory's files; path is only for the status text.
+    void scanfiles(const std::string& path);
+    // Feeds one file into the accumulators.
+    void crunchNumbers(const std::string& path, const FileRecord& record);
+
+private:
+    [[nodiscard]] bool stopping() const;
+
+    DriveStatistics& m_stats;
+    ScanHost& m_host;
+    std::int64_t m_today = 0;
+    // "Processing drive ... standby : <path>", built once per directory.
+    std::string m_statusText;
+    const std::string* m_statusPath = nullptr;
+};
+
+struct DriveSpace {
+    double freeBytes = 0;
+    double totalBytes = 0;
+};
+
+// Free and total bytes of a drive root such as "c:\"; 0 and 0 when the drive cannot be asked.
+[[nodiscard]] DriveSpace diskSpace(const std::string& rootPath);

@@ -1,0 +1,67 @@
+#include "types/file_type_table.h"
+
+namespace {
+
+unsigned char upperAscii(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
+}
+
+// Byte order after folding a-z; a prefix sorts first.
+int compareFolded(std::string_view a, std::string_view b) {
+    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = upperAscii(a[i]);
+        const unsigned char y = upperAscii(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+} // namespace
+
+int FileTypeTable::findTypeRow(std::string_view extension) const {
+    int low = 0;
+    int high = size() - 1;
+    while (low <= high) {
+        const int mid = (low + high) / 2;
+        const int order = compareFolded(extension, m_rows[static_cast<std::size_t>(mid)].extension);
+        if (order == 0)
+            return mid;
+        if (order < 0)
+            high = mid - 1;
+        else
+            low = mid + 1;
+    }
+    return -1;
+}
+
+void FileTypeTable::insertType(std::string_view extension, std::int64_t size, bool fromList) {
+    if (extension.size() > maxExtensionLength)
+        return;
+    char folded[maxExtensionLength];
+    for (std::size_t i = 0; i < extension.size(); ++i)
+        folded[i] = static_cast<char>(upperAscii(extension[i]));
+    const std::string_view key(folded, extension.size());
+
+    int low = 0;
+    int high = this->size() - 1;
+    while (low <= high) {
+        const int mid = (low + high) / 2;
+        FileTypeRow& row = m_rows[static_cast<std::size_t>(mid)];
+        const int order = compareFolded(key, row.extension);
+        if (order == 0) {
+            if (!fromList) {
+                row.fileCount += 1;
+                row.totalBytes += size;
+            }
+            return;
+        }
+        if (order < 0)
+            high = mid - 1;
+        else
+            low = mid + 1;
+    }
+    m_rows.insert(m_rows.begin() + low, FileTypeRow{std::string(key), fromList ? 0 : 1, size});
+}

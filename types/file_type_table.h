@@ -1,0 +1,34 @@
+#pragma once
+// One row per file-name extension with the number of files and their total size, kept sorted
+// by extension (letters a-z compared without regard to case) so that the walk finds a row by
+// binary search and inserts a new one at its place: the per-file update never sorts and never
+// parses text. Extensions are stored upper-cased, dot included, at most five characters.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct FileTypeRow {
+    std::string extension;
+    std::int32_t fileCount = 0;
+    std::int64_t totalBytes = 0;
+};
+
+class FileTypeTable final {
+public:
+    static constexpr std::size_t maxExtensionLength = 5;
+
+    // Counts one file (fromList false) or makes sure a chosen type has a row (fromList true).
+    // An extension longer than five characters is ignored.
+    void insertType(std::string_view extension, std::int64_t size, bool fromList);
+    // Index of the row whose extension equals the argument without regard to case, or -1.
+    [[nodiscard]] int findTypeRow(std::string_view extension) const;
+
+    [[nodiscard]] const std::vector<FileTypeRow>& rows() const { return m_rows; }
+    [[nodiscard]] int size() const { return static_cast<int>(m_rows.size()); }
+    void clear() { m_rows.clear(); }
+
+private:
+    std::vector<FileTypeRow> m_rows;
+};
