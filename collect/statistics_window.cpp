@@ -4,15 +4,21 @@
 #include "collect/drive_scan.h"
 #include "platform/ad_library.h"
 #include "platform/user_registry.h"
+#include "space/attribute_page.h"
 #include "space/overhang.h"
+#include "space/overhang_page.h"
+#include "space/sizes_page.h"
 #include "types/dialog_frame.h"
 #include "types/drive_list.h"
+#include "types/types_fill.h"
+#include "types/types_page.h"
 #include "types/which_drive_dialog.h"
 #include "ui/effect_label.h"
 #include "ui/notebook.h"
 #include "ui/overlay_panel.h"
 #include "ui/pick_list.h"
 #include "ui/raised_panel.h"
+#include "ui/string_grid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -140,10 +146,46 @@ TfrmStatistics::~TfrmStatistics() = default;
 void TfrmStatistics::createPages() {
     // Each page is created here, in tab order, and sets the hooks it serves. A page whose class
     // does not exist yet is an empty widget.
-    for (const char* caption : pageCaptions)
-        OvcNotebook1->addPage(QString::fromLatin1(caption));
+    pgTypes = new TypesPage(m_stats, m_selection, m_barColors);
+    pgSizes = new SizesPage(m_stats, m_barColors);
+    pgOverhang = new OverhangPage(m_stats);
+    pgAttribute = new AttributePage(m_stats);
+    QWidget* const pages[pageCount] = {nullptr, pgTypes, pgSizes, pgOverhang,  nullptr,
+                                       nullptr, nullptr, nullptr, pgAttribute, nullptr};
+    for (int index = 0; index < pageCount; ++index)
+        OvcNotebook1->addPage(QString::fromLatin1(pageCaptions[index]), pages[index]);
     pckStatDrive->setParent(OvcNotebook1->page(pageSpace));
     pckStatDrive->setGeometry(8, 8, 150, 200);
+
+    m_hooks.loadPalette = [this] { m_barColors.initAColors(true, 0); };
+    m_hooks.doOverHang = [this] { pgOverhang->doOverHang(); };
+    m_hooks.doFileTypes = [this] { pgTypes->doFileTypes(); };
+    m_hooks.doFileSizes = [this] { pgSizes->doFileSizes(); };
+    m_hooks.doFileAttrs = [this] { pgAttribute->doFileAttrs(); };
+    m_hooks.SortbyExtensionClick = [this] {
+        pgTypes->SortbyExtensionClick(pgTypes->sortItem(TypesSortItem::SortbyExtension));
+    };
+    m_hooks.turnTypesPie = [this] { pgTypes->pieTick(); };
+
+    // Timer1 is shared: the Types pie and the Space pies both turn on it.
+    connect(pgTypes, &TypesPage::pieTimerEnabled, Timer1, [this](bool on) {
+        if (on)
+            Timer1->start();
+        else
+            Timer1->stop();
+    });
+    connect(pgTypes, &TypesPage::pieTimerToggled, Timer1, [this] {
+        if (Timer1->isActive())
+            Timer1->stop();
+        else
+            Timer1->start();
+    });
+    connect(pgOverhang, &OverhangPage::overhangPageDisabled, OvcNotebook1,
+            [this] { OvcNotebook1->setPageEnabled(pageOverhang, false); });
+}
+
+TextGrid& TfrmStatistics::gridTypes() {
+    return pgTypes->gridTypes->model();
 }
 
 void TfrmStatistics::FormCreate() {
@@ -165,9 +207,7 @@ void TfrmStatistics::showEvent(QShowEvent* event) {
 }
 
 void TfrmStatistics::FormShow() {
-    const char* const headings[] = {"Extension", "Type", "Size", "# Files", "Avg File Size"};
-    for (int column = 0; column < 5; ++column)
-        m_gridTypes.setCell(column, 0, headings[column]);
+    writeTypesHeadings(gridTypes());
     callHook(m_hooks.doDiskSize);
     OvcNotebook1PageChanged(OvcNotebook1->currentIndex());
     if (platform::userKeyExists(adKey))
@@ -281,7 +321,7 @@ void TfrmStatistics::btOKClick() {
         showInfo("Since you selected more than one drive to analyze, the Cluster Overhang tab will "
                  "be disabled.  You may quit the analysis at any time by clicking CANCEL or by "
                  "pressing ESC.");
-    m_stats.clearVariables(&m_gridTypes);
+    m_stats.clearVariables(&gridTypes());
     OvcNotebook1->setPageEnabled(pageOverhang, m_selection.drives.size() == 1);
 
     for (const std::string& entry : m_selection.drives)

@@ -15,6 +15,7 @@
 #include "collect/message_pump.h"
 #include "collect/page_hooks.h"
 #include "collect/scan_host.h"
+#include "space/bar_palette.h"
 #include "types/selection_filter.h"
 #include "types/wizard_answer.h"
 #include "ui/text_grid.h"
@@ -26,8 +27,10 @@
 #include <optional>
 #include <string>
 
+class AttributePage;
 class EffectLabel;
 class Notebook;
+class OverhangPage;
 class OverlayPanel;
 class PickList;
 class QLabel;
@@ -35,6 +38,8 @@ class QPushButton;
 class QStatusBar;
 class QTimer;
 class RaisedPanel;
+class SizesPage;
+class TypesPage;
 
 class TfrmStatistics final : public QDialog, public ScanHost {
     Q_OBJECT
@@ -74,7 +79,8 @@ public:
     [[nodiscard]] const SelectionFilter& selection() const { return m_selection; }
     [[nodiscard]] PageHooks& pageHooks() { return m_hooks; }
     // The Types page's grid model: the window writes its headings and each run clears it.
-    [[nodiscard]] TextGrid& gridTypes() { return m_gridTypes; }
+    [[nodiscard]] TextGrid& gridTypes();
+    [[nodiscard]] const BarPalette& barColors() const { return m_barColors; }
 
     void setWizardRunner(WizardRunner runner) { m_wizardRunner = std::move(runner); }
     // Runs on every pump call of the walk, before the pump decides whether the event loop runs
@@ -134,6 +140,11 @@ public:
     // The Space page's drive list, built when the window is made; the main window draws the
     // space of its entries.
     PickList* const pckStatDrive;
+    // The pages, in tab order as far as they exist.
+    TypesPage* pgTypes = nullptr;
+    SizesPage* pgSizes = nullptr;
+    OverhangPage* pgOverhang = nullptr;
+    AttributePage* pgAttribute = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -156,7 +167,7 @@ private:
     DriveStatistics m_stats;
     SelectionFilter m_selection;
     PageHooks m_hooks;
-    TextGrid m_gridTypes{5, 2};
+    BarPalette m_barColors;
     MessagePump m_pump;
     WizardRunner m_wizardRunner;
     std::function<void()> m_pumpHook;

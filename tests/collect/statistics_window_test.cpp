@@ -1,5 +1,6 @@
 #include "collect/fake_drives.h"
 #include "collect/statistics_window.h"
+#include "space/sizes_page.h"
 #include "ui/effect_label.h"
 #include "ui/notebook.h"
 #include "ui/overlay_panel.h"
@@ -334,8 +335,7 @@ TEST_F(StatisticsWindowTest, ADriveThatIsNotReadyIsSkippedButNamedInTheCaption) 
 
 TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
     auto window = makeWindow({});
-    auto* rgSize0 = new QRadioButton(window->OvcNotebook1->page(TfrmStatistics::pageSizes));
-    rgSize0->setObjectName("rgSize0");
+    QRadioButton* const rgSize0 = window->pgSizes->rgSize0;
     auto* other = new QRadioButton(window->OvcNotebook1->page(TfrmStatistics::pageSizes));
     other->setObjectName("rgSomethingElse");
     window->disenable(false);
