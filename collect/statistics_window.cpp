@@ -8,6 +8,7 @@
 #include "space/overhang.h"
 #include "space/overhang_page.h"
 #include "space/sizes_page.h"
+#include "space/space_page.h"
 #include "types/dialog_frame.h"
 #include "types/drive_list.h"
 #include "types/types_fill.h"
@@ -146,16 +147,27 @@ TfrmStatistics::~TfrmStatistics() = default;
 void TfrmStatistics::createPages() {
     // Each page is created here, in tab order, and sets the hooks it serves. A page whose class
     // does not exist yet is an empty widget.
+    pgSpace = new SpacePage(*pckStatDrive, *Timer1, *Timer2);
     pgTypes = new TypesPage(m_stats, m_selection, m_barColors);
     pgSizes = new SizesPage(m_stats, m_barColors);
     pgOverhang = new OverhangPage(m_stats);
     pgAttribute = new AttributePage(m_stats);
-    QWidget* const pages[pageCount] = {nullptr, pgTypes, pgSizes, pgOverhang,  nullptr,
+    QWidget* const pages[pageCount] = {pgSpace, pgTypes, pgSizes, pgOverhang,  nullptr,
                                        nullptr, nullptr, nullptr, pgAttribute, nullptr};
     for (int index = 0; index < pageCount; ++index)
         OvcNotebook1->addPage(QString::fromLatin1(pageCaptions[index]), pages[index]);
-    pckStatDrive->setParent(OvcNotebook1->page(pageSpace));
-    pckStatDrive->setGeometry(8, 8, 150, 200);
+
+    m_hooks.clearSpaceFigures = [this] { pgSpace->clearFigures(); };
+    m_hooks.doDiskSize = [this] { pgSpace->doDiskSize(); };
+    m_hooks.restartSpaceBar = [this] { pgSpace->restartBar(); };
+    m_hooks.turnSpacePies = [this] { pgSpace->pieTick(); };
+    // The bar grows only while the Space page is in front; elsewhere the timer stops itself.
+    connect(Timer2, &QTimer::timeout, this, [this] {
+        if (OvcNotebook1->currentIndex() == pageSpace)
+            pgSpace->growTick();
+        else
+            Timer2->stop();
+    });
 
     m_hooks.loadPalette = [this] { m_barColors.initAColors(true, 0); };
     m_hooks.doOverHang = [this] { pgOverhang->doOverHang(); };

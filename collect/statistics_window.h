@@ -39,6 +39,7 @@ class QStatusBar;
 class QTimer;
 class RaisedPanel;
 class SizesPage;
+class SpacePage;
 class TypesPage;
 
 class TfrmStatistics final : public QDialog, public ScanHost {
@@ -141,6 +142,7 @@ public:
     // space of its entries.
     PickList* const pckStatDrive;
     // The pages, in tab order as far as they exist.
+    SpacePage* pgSpace = nullptr;
     TypesPage* pgTypes = nullptr;
     SizesPage* pgSizes = nullptr;
     OverhangPage* pgOverhang = nullptr;
