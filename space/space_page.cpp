@@ -133,6 +133,8 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
 
     pnlPie->setObjectName(QStringLiteral("pnlPie"));
     pnlPie->setGeometry(0, 0, pageWidth, controlsTop - 2);
+    // The pies cover the figures, which stay set for the return to bar mode.
+    pnlPie->setAutoFillBackground(true);
     pnlPie->hide();
     for (std::size_t i = 0; i < pies.size(); ++i) {
         pies[i] = new Chart(pnlPie);
@@ -153,11 +155,11 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
     pieTotal->hide();
 
     const QRect total = pieTotal->geometry();
-    Panel3->move(total.left() + 40, total.top() - 22);
-    Panel5->move(total.left() + 120, total.top() - 22);
+    Panel3->move(total.right() + 8, total.top() + 20);
+    Panel5->move(total.right() + 8, total.top() + 44);
     for (const auto& [swatch, caption] : {std::pair{Panel3, "Free"}, std::pair{Panel5, "Used"}}) {
         auto* label = new QLabel(QString::fromLatin1(caption), pnlPie);
-        label->setGeometry(swatch->geometry().right() + 6, swatch->y() - 2, 50, 18);
+        label->setGeometry(swatch->geometry().right() + 4, swatch->y() - 2, 40, 18);
     }
 
     ScrollBar3->setObjectName(QStringLiteral("ScrollBar3"));
@@ -217,6 +219,8 @@ void SpacePage::rgSpaceClick() {
     // Bar mode always gives the drive list back, even with no drive ticked: it is the only way
     // to tick one again. Only the chart waits for a drive to show.
     Panel4->show();
+    // The pies cover the figures, which stay set for the return to bar mode.
+    pnlPie->setAutoFillBackground(true);
     pnlPie->hide();
     cbTotal->show();
     if (m_drivesShown > 0) {
