@@ -2,6 +2,7 @@
 
 #include "app/helpers.h"
 #include "collect/drive_scan.h"
+#include "collect/page_printing.h"
 #include "platform/ad_library.h"
 #include "platform/user_registry.h"
 #include "space/attribute_page.h"
@@ -132,6 +133,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent)
 
     connect(btOK, &QPushButton::clicked, this, [this] { btOKClick(); });
     connect(btAbort, &QPushButton::clicked, this, [this] { btAbortClick(); });
+    connect(btPrint, &QPushButton::clicked, this, [this] { btPrintClick(); });
     connect(btCancel, &QPushButton::clicked, this, [this] { btCancelClick(); });
     connect(OvcNotebook1, &Notebook::pageChanged, this,
             [this](int index) { OvcNotebook1PageChanged(index); });
@@ -276,6 +278,12 @@ void TfrmStatistics::Timer1Timer() {
     else if (OvcNotebook1->currentIndex() == pageTypes)
         callHook(m_hooks.turnTypesPie);
     m_inTimer1Tick = false;
+}
+
+void TfrmStatistics::btPrintClick() {
+    const int index = OvcNotebook1->currentIndex();
+    printStatisticsPage(*this, *OvcNotebook1->page(index), index, *pgTypes->gridTypes,
+                        m_currentDrive);
 }
 
 void TfrmStatistics::disenable(bool enabled) {

@@ -102,6 +102,8 @@ public:
     void btCancelClick();
     void OvcNotebook1PageChanged(int index);
     void Timer1Timer();
+    // Prints what the page on view shows (collect/page_printing).
+    void btPrintClick();
 
     // ScanHost: what the walk asks of the window.
     [[nodiscard]] const std::string& currentDrive() const override { return m_currentDrive; }
