@@ -29,13 +29,8 @@ AttributeFigures attributeFigures(const DriveStatistics& stats) {
 
 void setUpAttributeChart(ChartModel& chart) {
     chart.clearSeries();
-    chart.title.visible = false;
-    chart.legend.visible = false;
-    chart.leftAxis.visible = false;
-    chart.bottomAxis.visible = false;
+    chart.showPlotOnly();
     chart.walls.visible = false;
-    chart.frameVisible = false;
-    chart.allowZoom = false;
     chart.maxPointsPerPage = 4;
     auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar);
     bars.marks.visible = true;

@@ -57,13 +57,8 @@ OverhangFigures overhangFigures(const DriveStatistics& stats) {
 
 void setUpOverhangChart(ChartModel& chart) {
     chart.clearSeries();
-    chart.title.visible = false;
-    chart.legend.visible = false;
-    chart.leftAxis.visible = false;
-    chart.bottomAxis.visible = false;
+    chart.showPlotOnly();
     chart.walls.visible = false;
-    chart.frameVisible = false;
-    chart.allowZoom = false;
     chart.maxPointsPerPage = 5;
     auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar, "Series9");
     bars.color = clRed;

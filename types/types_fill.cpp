@@ -107,13 +107,8 @@ int pieValueColumn(TypesView view) {
 
 void setUpTypesPie(ChartModel& chart) {
     chart.clearSeries();
-    chart.title.visible = false;
-    chart.legend.visible = false;
-    chart.leftAxis.visible = false;
-    chart.bottomAxis.visible = false;
-    chart.frameVisible = false;
+    chart.showPlotOnly();
     chart.walls.backFilled = false;
-    chart.allowZoom = false;
     chart.margins.left = 0;
     chart.margins.right = 0;
     chart.hint = "Click on pie to toggle animation";

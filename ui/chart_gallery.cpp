@@ -1,6 +1,7 @@
 #include "ui/chart_gallery.h"
 
 #include "platform/locale_settings.h"
+#include "types/types_fill.h"
 #include "ui/chart.h"
 #include "ui/chart_previewer.h"
 
@@ -102,23 +103,8 @@ void setAtRest(ChartModel& chart) {
 }
 
 void fillTypesPie(ChartModel& chart, int rotationAngle) {
-    chart.title.visible = false;
-    chart.legend.visible = false;
-    chart.leftAxis.visible = chart.bottomAxis.visible = false;
-    chart.walls.backFilled = false;
-    chart.allowZoom = false;
-    chart.margins.left = chart.margins.right = 0;
-    chart.hint = "Click on pie to toggle animation";
-    chart.view3D = ChartView3D{true, 25, false, 360, 315, 0, 100};
-    greySilverBackground(chart);
-    chart.clearSeries();
-    auto& pie = chart.addSeries(ChartSeries::Kind::Pie);
-    pie.marks.visible = true;
-    pie.marks.style = ChartMarks::Style::LabelAndPercent;
-    pie.marks.format = "##0.# %";
-    pie.marks.arrowLength = 8;
-    pie.pie.explodeBiggest = 10;
-    pie.pie.otherPercent = 5;
+    setUpTypesPie(chart);
+    auto& pie = chart.series(0);
     pie.pie.rotationAngle = rotationAngle;
     const std::array<std::pair<const char*, double>, 12> types{{{".mp4", 4210},
                                                                 {".iso", 2630},

@@ -34,6 +34,15 @@ AxisRange roundRange(double low, double high) {
 
 } // namespace
 
+void ChartModel::showPlotOnly() {
+    title.visible = false;
+    legend.visible = false;
+    leftAxis.visible = false;
+    bottomAxis.visible = false;
+    frameVisible = false;
+    allowZoom = false;
+}
+
 ChartSeries& ChartModel::addSeries(ChartSeries::Kind kind, std::string seriesTitle) {
     return m_series.emplace_back(kind, std::move(seriesTitle));
 }

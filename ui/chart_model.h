@@ -66,6 +66,9 @@ public:
         return m_series.at(static_cast<std::size_t>(index));
     }
     void clearSeries() { m_series.clear(); }
+    // Hides title, legend, axes and frame and turns zooming off, for a chart that shows nothing
+    // but its bars or its pie beside figures written next to it.
+    void showPlotOnly();
 
     // The kind that decides the chart's layout: that of the first visible series with points,
     // else of the first series; Bar for a chart without series.
