@@ -90,12 +90,9 @@ std::string percentFreeText(double freeBytes, double capacityBytes) {
 
 void setUpSpacePie(ChartModel& chart) {
     chart.clearSeries();
-    chart.legend.visible = false;
-    chart.leftAxis.visible = false;
-    chart.bottomAxis.visible = false;
-    chart.frameVisible = false;
+    chart.showPlotOnly();
+    chart.title.visible = true; // the drive and its "% free"
     chart.walls.backFilled = false;
-    chart.allowZoom = false;
     chart.margins = ChartMargins{0, 2, 0, 2};
     chart.hint = "Click on pie to toggle animation";
     chart.view3D = ChartView3D{true, 65, false, 360, 315, 0, 100};
