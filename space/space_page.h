@@ -16,7 +16,6 @@ class EffectLabel;
 class PickList;
 class QAction;
 class QCheckBox;
-class QLabel;
 class QMenu;
 class QRadioButton;
 class QScrollBar;

@@ -183,12 +183,3 @@ TEST_F(PagePrintingTest, SpacePagePrintsAsAWindowImageInBothModes) {
     EXPECT_TRUE(previewed.isEmpty());
     keepPicture(pdf, QStringLiteral("print_space_pies"));
 }
-
-TEST(PrintedChartName, ThePagesWithAChartAndThoseWithout) {
-    const std::vector<std::string> names{
-        "", "chartPie", "Chart1", "", "chartAccess", "chartCreate", "chartModify", "chartCombine",
-        "", "Chart4"};
-    for (int index = 0; index < 10; ++index)
-        EXPECT_EQ(printedChartName(index), names[static_cast<std::size_t>(index)]) << index;
-    EXPECT_STREQ(printedChartName(10), "");
-}

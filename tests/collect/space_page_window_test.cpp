@@ -81,12 +81,3 @@ TEST_F(SpacePageWindowTest, TheSharedPieTimerTurnsTheSpacePiesOnlyOnTheirPage) {
     window->Timer1Timer();
     EXPECT_EQ(pie1->model().series(0).pie.rotationAngle, 64);
 }
-
-TEST_F(SpacePageWindowTest, DisenableSwitchesThePageControls) {
-    window->disenable(false);
-    EXPECT_FALSE(window->pgSpace->rgSpace1->isEnabled());
-    EXPECT_FALSE(window->pgSpace->rgSpace2->isEnabled());
-    EXPECT_FALSE(window->pckStatDrive->isEnabled());
-    window->disenable(true);
-    EXPECT_TRUE(window->pgSpace->rgSpace1->isEnabled());
-}

@@ -41,28 +41,7 @@ std::vector<std::string> entriesOf(const std::vector<FakeDrive>& drives) {
 
 } // namespace
 
-TEST_F(SpaceFillTest, OneDriveShowsItsFiguresAndNoTotalBar) {
-    FakeDrives drives({{'c', 100, 40}});
-    const SpaceFigures figures = fillSpaceBars(chart, {"c: [work]"}, true, drivesShown);
-    EXPECT_EQ(drivesShown, 1);
-    ASSERT_EQ(chart.series(0).count(), 1);
-    ASSERT_EQ(chart.series(1).count(), 1);
-    EXPECT_EQ(chart.series(0).title, "Series5");
-    EXPECT_NEAR(chart.series(0).value(0), 60, gbTolerance);
-    EXPECT_NEAR(chart.series(1).value(0), 40, gbTolerance);
-    EXPECT_EQ(chart.series(1).points()[0].label, "c");
-    EXPECT_TRUE(figures.shown);
-    EXPECT_EQ(figures.lblTotal, "100.00");
-    EXPECT_EQ(figures.lblFree, "40.00");
-    EXPECT_EQ(figures.lblUsed, "60.00");
-    EXPECT_EQ(figures.lblTot, "GB");
-    EXPECT_EQ(figures.lblPct, "GB ");
-    EXPECT_EQ(figures.lblPct2, "GB ");
-    EXPECT_EQ(figures.freeColor, clBlack);
-    EXPECT_EQ(chart.series(1).markText(0), "40.0 GB");
-}
-
-TEST_F(SpaceFillTest, TwoDrivesGetATotalBarOfTheSumsUnlessTheTotalIsOff) {
+TEST_F(SpaceFillTest, TotalBarOnlyBesideTwoOrMoreDrivesAndOnlyWhenAsked) {
     FakeDrives drives({{'c', 100, 40}, {'d', 2000, 1500.25}});
     const std::vector<std::string> ticked{"d: [data]", "c: [work]"};
     SpaceFigures figures = fillSpaceBars(chart, ticked, true, drivesShown);
@@ -76,10 +55,17 @@ TEST_F(SpaceFillTest, TwoDrivesGetATotalBarOfTheSumsUnlessTheTotalIsOff) {
     EXPECT_EQ(figures.lblFree, "1,540.25");
     EXPECT_EQ(figures.lblUsed, "559.75");
 
+    EXPECT_EQ(figures.lblPct, "GB ");
+    EXPECT_EQ(chart.series(1).markText(2), "1,540.25 GB");
+
     figures = fillSpaceBars(chart, ticked, false, drivesShown);
     EXPECT_EQ(chart.series(1).count(), 2);
-    EXPECT_EQ(chart.series(0).count(), 2);
     EXPECT_EQ(figures.lblTotal, "2,100.00");
+    // One drive never gets a total bar.
+    (void)fillSpaceBars(chart, {"c: [work]"}, true, drivesShown);
+    EXPECT_EQ(drivesShown, 1);
+    EXPECT_EQ(chart.series(0).count(), 1);
+    EXPECT_NEAR(chart.series(0).value(0), 60, gbTolerance);
 }
 
 TEST_F(SpaceFillTest, FreeFigureTurnsRedWhenAlmostNothingIsUsed) {
@@ -137,30 +123,4 @@ TEST(SpacePies, TwelveReadyDrivesFillElevenPiesAndTheTotalCountsOnlyThose) {
     EXPECT_NEAR(total.series(0).value(0) / 1073741824.0, 594, gbTolerance);
     EXPECT_NEAR(total.series(0).value(1) / 1073741824.0, 66, gbTolerance);
     EXPECT_EQ(total.title.lines, std::vector<std::string>{"TOTAL 10.0% free"});
-}
-
-TEST(SpacePies, DrivesThatAreNotReadyGetNoPieAndAZeroCapacityNoNonsense) {
-    platform::setCurrentLocale(platform::Locale{});
-    FakeDrives drives({{'c', 0, 0, false}, {'d', 50, 25}});
-    std::vector<ChartModel> models(2);
-    for (ChartModel& model : models)
-        setUpSpacePie(model);
-    ChartModel total;
-    setUpSpacePie(total);
-    EXPECT_EQ(fillSpacePies({&models[0], &models[1]}, total, {"c: x", "d: y"}), 1);
-    EXPECT_EQ(models[0].title.lines, std::vector<std::string>{"D:\\  50.0% free"});
-    EXPECT_EQ(total.title.lines, std::vector<std::string>{"TOTAL 50.0% free"});
-
-    EXPECT_EQ(fillSpacePies({&models[0]}, total, {"c: x"}), 0);
-    EXPECT_EQ(total.title.lines, std::vector<std::string>{"TOTAL 0.0% free"});
-}
-
-TEST(SpaceBarGrowth, StepAndLimitFollowTheNumberOfDrives) {
-    const std::vector<std::pair<int, SpaceBarGrowth>> table{
-        {0, {6, 60}}, {2, {6, 60}}, {3, {3, 30}}, {4, {3, 30}},
-        {5, {2, 20}}, {6, {2, 20}}, {7, {2, 10}}, {12, {2, 10}}};
-    for (const auto& [drives, growth] : table) {
-        EXPECT_EQ(spaceBarGrowth(drives).step, growth.step) << drives;
-        EXPECT_EQ(spaceBarGrowth(drives).limit, growth.limit) << drives;
-    }
 }
