@@ -1,6 +1,5 @@
-// The Space page inside the statistics window: where the window's drive list lives, the bar that
-// grows on Timer2 only while the page is in front, the pies that turn on the shared Timer1, and
-// the page's controls switched off during a walk.
+// The Space page inside the statistics window: where the window's drive list lives, the fill when
+// the window is shown, and the bar that grows on Timer2 only while the page is in front.
 #include "collect/fake_drives.h"
 #include "collect/statistics_window.h"
 #include "space/space_page.h"
@@ -9,7 +8,6 @@
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
 
-#include <QRadioButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -68,16 +66,4 @@ TEST_F(SpacePageWindowTest, TheBarGrowsOnlyWhileTheSpacePageIsInFront) {
     window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSpace);
     EXPECT_EQ(depth(), 1);
     EXPECT_TRUE(window->Timer2->isActive());
-}
-
-TEST_F(SpacePageWindowTest, TheSharedPieTimerTurnsTheSpacePiesOnlyOnTheirPage) {
-    window->show();
-    window->pgSpace->rgSpace1->click();
-    EXPECT_TRUE(window->Timer1->isActive());
-    Chart* const pie1 = window->pgSpace->pies[0];
-    window->Timer1Timer();
-    EXPECT_EQ(pie1->model().series(0).pie.rotationAngle, 64);
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);
-    window->Timer1Timer();
-    EXPECT_EQ(pie1->model().series(0).pie.rotationAngle, 64);
 }
