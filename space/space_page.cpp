@@ -142,17 +142,15 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
         pies[i]->setGeometry(smallPieRect(static_cast<int>(i)));
     }
     pieTotal->setObjectName(QStringLiteral("pieTotal"));
-    const QRect top5 = smallPieRect(4);
-    pieTotal->setGeometry(top5.right() - 235 + 1 + 40, top5.bottom() + 8, 235, 183);
-    for (Chart* pie : pies)
+    // Right of the two lower rows, under the top row, leaving room for the legend beside it.
+    pieTotal->setGeometry(smallPieRect(7).right() + 16, smallPieRect(5).top() + 6, 235, 183);
+    std::vector<Chart*> allPies(pies.begin(), pies.end());
+    allPies.push_back(pieTotal);
+    for (Chart* pie : allPies) {
         setUpSpacePie(pie->model());
-    setUpSpacePie(pieTotal->model());
-    for (Chart* pie : pies)
         connect(pie, &Chart::clicked, this, [this] { pieTotalClick(); });
-    connect(pieTotal, &Chart::clicked, this, [this] { pieTotalClick(); });
-    for (Chart* pie : pies)
         pie->hide();
-    pieTotal->hide();
+    }
 
     const QRect total = pieTotal->geometry();
     Panel3->move(total.right() + 8, total.top() + 20);
