@@ -3,6 +3,7 @@
 #include "app/helpers.h"
 #include "dates/age_classes.h"
 #include "dates/hour_slots.h"
+#include "platform/directory_listing.h"
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 #include "platform/file_time.h"
@@ -72,10 +73,12 @@ void DriveScan::ScanAllDrives() {
 }
 
 void DriveScan::scan_dir() {
-    // One frame per directory being walked: its path, the names of its subdirectories (read in
-    // one pass, so no directory stays open while its children are walked) and the next one.
+    // One frame per directory being walked: its path, its entries (read once: the subdirectories
+    // are found in them, and after those have been walked the files are taken from them), the
+    // names of the subdirectories and the next one to walk.
     struct Frame {
         std::string path;
+        platform::DirectoryListing listing;
         std::vector<std::string> subdirectories;
         std::size_t next = 0;
     };
@@ -83,19 +86,18 @@ void DriveScan::scan_dir() {
         platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
 
     auto openFrame = [&](std::vector<Frame>& stack) {
-        Frame frame;
+        Frame& frame = stack.emplace_back();
         frame.path = platform::currentDirectory();
-        if (!stopping()) {
-            platform::DirectorySearch search;
-            if (search.findFirst(skipInDirectoryPass, false)) {
-                do {
-                    const FileRecord entry = recordOf(search.data());
-                    if (classifyEntry(entry) == EntryKind::Directory)
-                        frame.subdirectories.emplace_back(entry.name);
-                } while (!stopping() && search.findNext());
-            }
-        }
-        stack.push_back(std::move(frame));
+        if (stopping() || !frame.listing.read())
+            return;
+        platform::DirectorySearch search;
+        if (!search.findFirst(frame.listing, skipInDirectoryPass, false))
+            return;
+        do {
+            const FileRecord entry = recordOf(search.data());
+            if (classifyEntry(entry) == EntryKind::Directory)
+                frame.subdirectories.emplace_back(entry.name);
+        } while (!stopping() && search.findNext());
     };
 
     std::vector<Frame> stack;
@@ -108,19 +110,19 @@ void DriveScan::scan_dir() {
                 openFrame(stack);
             continue;
         }
-        scanfiles(top.path);
+        scanfiles(top.path, top.listing);
         stack.pop_back();
         if (!stack.empty())
             platform::leaveDirectory();
     }
 }
 
-void DriveScan::scanfiles(const std::string& path) {
+void DriveScan::scanfiles(const std::string& path, const platform::DirectoryListing& listing) {
     if (stopping())
         return;
     m_statusPath = nullptr;
     platform::DirectorySearch search;
-    if (!search.findFirst(0, true))
+    if (!search.findFirst(listing, 0, true))
         return;
     const FileRecord first = recordOf(search.data());
     if (classifyEntry(first) == EntryKind::File) {

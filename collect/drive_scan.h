@@ -12,6 +12,10 @@
 #include "collect/file_record.h"
 #include "collect/scan_host.h"
 
+namespace platform {
+class DirectoryListing;
+}
+
 #include <cstdint>
 #include <string>
 
@@ -25,8 +29,8 @@ public:
     void ScanAllDrives();
     // Walks the current directory and everything below it.
     void scan_dir();
-    // Counts the current directory's files; path is only for the status text.
-    void scanfiles(const std::string& path);
+    // Counts the current directory's files from its listing; path is only for the status text.
+    void scanfiles(const std::string& path, const platform::DirectoryListing& listing);
     // Feeds one file into the accumulators.
     void crunchNumbers(const std::string& path, const FileRecord& record);
 

@@ -1,5 +1,7 @@
 #include "platform/directory_search.h"
 
+#include "platform/directory_listing.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -35,22 +37,28 @@ std::uint32_t attributesOfType(unsigned fileType) {
 } // namespace
 
 struct DirectorySearch::State {
-    DIR* dir = nullptr;
+    DirectoryListing ownListing;
+    const DirectoryListing* listing = nullptr;
+    std::size_t next = 0;
     std::uint32_t skipMask = 0;
     bool withDetails = false;
     FindData data;
 
     // Fills data from one entry; false when the entry vanished before it could be examined.
-    bool describe(const dirent& entry) {
+    bool describe(std::size_t index) {
         data = FindData{};
-        data.name = entry.d_name;
-        unsigned fileType = entry.d_type;
+        data.name = listing->name(index);
+        unsigned fileType = listing->type(index);
         const bool needStatus = fileType == DT_UNKNOWN || (withDetails && fileType != DT_DIR);
         struct statx status {};
         if (needStatus) {
-            const unsigned mask = withDetails ? STATX_BASIC_STATS | STATX_BTIME : STATX_TYPE;
-            if (::statx(::dirfd(dir), entry.d_name, AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC, mask,
-                        &status) != 0) {
+            // Only the fields the walk uses, so that file systems that must fetch the others
+            // (network ones) are not asked for them.
+            const unsigned mask = withDetails ? STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME |
+                                                    STATX_MTIME | STATX_BTIME
+                                              : STATX_TYPE;
+            if (::statx(AT_FDCWD, listing->cName(index), AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC,
+                        mask, &status) != 0) {
                 return false;
             }
             fileType = IFTODT(status.stx_mode);
@@ -77,11 +85,8 @@ struct DirectorySearch::State {
     }
 
     bool advance() {
-        if (dir == nullptr) {
-            return false;
-        }
-        while (const dirent* entry = ::readdir(dir)) {
-            if (describe(*entry) && (data.attributes & skipMask) == 0) {
+        while (listing != nullptr && next < listing->size()) {
+            if (describe(next++) && (data.attributes & skipMask) == 0) {
                 return true;
             }
         }
@@ -92,13 +97,20 @@ struct DirectorySearch::State {
 
 DirectorySearch::DirectorySearch() : m_state(std::make_unique<State>()) {}
 
-DirectorySearch::~DirectorySearch() {
-    close();
-}
+DirectorySearch::~DirectorySearch() = default;
 
 bool DirectorySearch::findFirst(std::uint32_t skipMask, bool withDetails) {
     close();
-    m_state->dir = ::opendir(".");
+    if (!m_state->ownListing.read()) {
+        return false;
+    }
+    return findFirst(m_state->ownListing, skipMask, withDetails);
+}
+
+bool DirectorySearch::findFirst(const DirectoryListing& listing, std::uint32_t skipMask,
+                                bool withDetails) {
+    m_state->listing = &listing;
+    m_state->next = 0;
     m_state->skipMask = skipMask;
     m_state->withDetails = withDetails;
     return m_state->advance();
@@ -113,10 +125,8 @@ const FindData& DirectorySearch::data() const {
 }
 
 void DirectorySearch::close() {
-    if (m_state->dir != nullptr) {
-        ::closedir(m_state->dir);
-        m_state->dir = nullptr;
-    }
+    m_state->listing = nullptr;
+    m_state->next = 0;
     m_state->data = FindData{};
 }
 

@@ -8,7 +8,8 @@
 // sockets; reparse point 0x400 for symbolic links (never followed, size 0).
 // Cost: with details, one statx (never following links, never opening the file) per entry that
 // is not a directory; directories and every entry of a names-only search cost no system call
-// beyond reading the directory (the entry type says what they are).
+// beyond reading the directory (the entry type says what they are). The directory is read
+// whole when the search starts.
 
 #include "platform/file_time.h"
 
@@ -18,6 +19,8 @@
 #include <string_view>
 
 namespace platform {
+
+class DirectoryListing;
 
 inline constexpr std::uint32_t attrReadOnly = 0x01;
 inline constexpr std::uint32_t attrHidden = 0x02;
@@ -48,6 +51,10 @@ public:
     // from the name and the entry type alone. False when nothing is found or the directory
     // cannot be read.
     [[nodiscard]] bool findFirst(std::uint32_t skipMask, bool withDetails);
+    // The same over a listing of the current directory read before (it must outlive the
+    // search): the entries are examined as they are now, those that have gone are passed over.
+    [[nodiscard]] bool findFirst(const DirectoryListing& listing, std::uint32_t skipMask,
+                                 bool withDetails);
     // False at the end, and when reading fails in the middle (treated as the end).
     [[nodiscard]] bool findNext();
     [[nodiscard]] const FindData& data() const;

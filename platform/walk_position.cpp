@@ -1,19 +1,23 @@
-// The current directory as the walk moves it. Entering a directory remembers the (device,
-// inode) of the directory left and the name taken; leaving goes to ".." and checks that it is
-// the remembered directory. When it is not (the directory was moved meanwhile), the way down is
-// taken again from the drive root by the remembered names, each step checked. No descriptor is
-// held per level and nothing recurses, so depth costs only the names.
+// The current directory as the walk moves it. The walk keeps the directories it came through
+// open, up to a depth, so that leaving a directory is an fchdir to its parent that holds even
+// when the directory was moved or removed meanwhile, with no lookup by name. Deeper than that,
+// entering remembers the (device, inode) of the directory left, and leaving goes to ".." and
+// checks that it is the remembered directory; when it is not, the way down is taken again by
+// the remembered names, each step checked. Nothing recurses, so depth costs only the names.
+// The directory entered last is lent once to the listing, which so reads it without opening it
+// again; the path shown for the current directory is put together from the names taken, which
+// costs no system call and works at any depth.
 
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace platform {
@@ -30,7 +34,11 @@ struct Identity {
 struct Level {
     Identity parent; // the directory this level was entered from
     std::string name;
+    int parentFd; // that directory, kept open, or -1 deeper than keptLevels
 };
+
+// Leaves room for the descriptors the rest of the program needs under the usual limit of 1024.
+constexpr std::size_t keptLevels = 256;
 
 class WalkPosition final {
 public:
@@ -40,15 +48,17 @@ public:
             return false;
         }
         struct stat status {};
-        const bool ok = ::fstat(fd, &status) == 0 && ::fchdir(fd) == 0;
-        ::close(fd);
-        if (!ok) {
+        if (::fstat(fd, &status) != 0 || ::fchdir(fd) != 0) {
+            ::close(fd);
             return false;
         }
+        forgetLevels(0);
+        setCurrent(fd);
         m_rootPath = directory;
+        char shown[PATH_MAX];
+        m_shownRootPath = ::getcwd(shown, sizeof shown) != nullptr ? shown : directory;
         m_root = {status.st_dev, status.st_ino};
         m_current = m_root;
-        m_levels.clear();
         m_haveRoot = true;
         return true;
     }
@@ -60,20 +70,26 @@ public:
         if (!m_haveRoot && !adoptCurrentDirectoryAsRoot()) {
             return false;
         }
-        const std::string fileName(name);
+        std::string fileName(name);
         const int fd =
             ::openat(AT_FDCWD, fileName.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) {
             return false;
         }
         struct stat status {};
-        const bool ok =
-            ::fstat(fd, &status) == 0 && status.st_dev == m_root.device && ::fchdir(fd) == 0;
-        ::close(fd);
-        if (!ok) {
+        if (::fstat(fd, &status) != 0 || status.st_dev != m_root.device || ::fchdir(fd) != 0) {
+            ::close(fd);
             return false;
         }
-        m_levels.push_back({m_current, fileName});
+        int parentFd = -1;
+        if (m_levels.size() < keptLevels) {
+            parentFd = m_currentFd;
+        } else if (m_currentFd >= 0) {
+            ::close(m_currentFd);
+        }
+        m_currentFd = -1;
+        m_levels.push_back({m_current, std::move(fileName), parentFd});
+        setCurrent(fd);
         m_current = {status.st_dev, status.st_ino};
         return true;
     }
@@ -82,27 +98,30 @@ public:
         if (m_levels.empty()) {
             return;
         }
-        const Identity expected = m_levels.back().parent;
+        const Level left = std::move(m_levels.back());
         m_levels.pop_back();
-        if (::chdir("..") == 0 && identityOf(".") == expected) {
-            m_current = expected;
+        if (left.parentFd >= 0) {
+            if (::fchdir(left.parentFd) == 0) {
+                setCurrent(left.parentFd);
+                m_current = left.parent;
+                return;
+            }
+            ::close(left.parentFd);
+        }
+        setCurrent(-1);
+        if (::chdir("..") == 0 && identityOf(".") == left.parent) {
+            m_current = left.parent;
             return;
         }
-        walkDownFromRoot(expected);
+        walkDownFromRoot(left.parent);
     }
 
     std::string currentPath() const {
-        // The system call itself: the C library's getcwd falls back to reading every directory
-        // up to the root when the path is longer than PATH_MAX, once per call.
-        char buffer[PATH_MAX];
-        if (::syscall(SYS_getcwd, buffer, sizeof buffer) > 0 && buffer[0] == '/') {
-            return buffer;
-        }
         if (!m_haveRoot) {
-            return {};
+            char buffer[PATH_MAX];
+            return ::getcwd(buffer, sizeof buffer) != nullptr ? buffer : std::string();
         }
-        // Deeper than PATH_MAX: the path as the walk went down.
-        std::string path = m_rootPath;
+        std::string path = m_shownRootPath;
         for (const auto& level : m_levels) {
             if (path.empty() || path.back() != '/') {
                 path += '/';
@@ -112,6 +131,14 @@ public:
         return path;
     }
 
+    int borrowEntered() {
+        if (m_lent) {
+            return -1;
+        }
+        m_lent = true;
+        return m_currentFd;
+    }
+
 private:
     static Identity identityOf(const char* path) {
         struct stat status {};
@@ -119,6 +146,26 @@ private:
             return {};
         }
         return {status.st_dev, status.st_ino};
+    }
+
+    // Makes fd (or nothing, for -1) the open current directory, closing the one before, and
+    // lends it out again.
+    void setCurrent(int fd) {
+        if (m_currentFd >= 0 && m_currentFd != fd) {
+            ::close(m_currentFd);
+        }
+        m_currentFd = fd;
+        m_lent = fd < 0;
+    }
+
+    // Drops the levels from `from` on, closing the directories they kept open.
+    void forgetLevels(std::size_t from) {
+        for (std::size_t i = from; i < m_levels.size(); ++i) {
+            if (m_levels[i].parentFd >= 0) {
+                ::close(m_levels[i].parentFd);
+            }
+        }
+        m_levels.resize(std::min(from, m_levels.size()));
     }
 
     bool adoptCurrentDirectoryAsRoot() {
@@ -152,7 +199,7 @@ private:
                 if (next >= 0) {
                     ::close(next);
                 }
-                m_levels.resize(i);
+                forgetLevels(i);
                 break;
             }
             ::close(fd);
@@ -167,6 +214,9 @@ private:
 
     bool m_haveRoot = false;
     std::string m_rootPath;
+    std::string m_shownRootPath; // the root as the system names it, symbolic links resolved
+    int m_currentFd = -1;        // the current directory, open, or -1
+    bool m_lent = true;          // the listing has had m_currentFd already
     Identity m_root;
     Identity m_current;
     std::vector<Level> m_levels;
@@ -190,6 +240,10 @@ bool enterDirectory(std::string_view name) {
 
 void leaveDirectory() {
     walkPosition().leave();
+}
+
+int borrowEnteredDirectoryDescriptor() {
+    return walkPosition().borrowEntered();
 }
 
 std::string currentDirectory() {

@@ -1,3 +1,4 @@
+#include "platform/directory_listing.h"
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 #include "temp_folder.h"
@@ -291,4 +292,55 @@ TEST(WalkPosition, LeavingAMovedDirectoryReturnsToWhereItCameFrom) {
     EXPECT_EQ(identityOf("."), identityOf(temp.path()));
     leaveDirectory();
     EXPECT_EQ(identityOf("."), identityOf(temp.path())) << "the root is never left";
+}
+
+TEST(WalkPosition, DeepBelowTheOpenLevelsAMovedDirectoryIsStillLeftCorrectly) {
+    // The walk keeps a limited number of levels open; below them it finds its way back by
+    // checking where ".." leads.
+    tally_test::TempFolder temp;
+    ASSERT_EQ(::chdir(temp.path().c_str()), 0);
+    constexpr int depth = 300;
+    makeChain(depth);
+    {
+        FolderDrive drive(temp.path());
+        ASSERT_TRUE(enterDriveRoot('d'));
+        const Identity root = identityOf(".");
+        for (int i = 0; i < depth; ++i)
+            ASSERT_TRUE(enterDirectory("d")) << "level " << i;
+        const Identity parent = identityOf("..");
+        const std::string moved = temp.path() + "/moved";
+        ASSERT_EQ(::renameat(AT_FDCWD, "../d", AT_FDCWD, moved.c_str()), 0);
+        ASSERT_NE(identityOf(".."), parent) << "\"..\" now leads to the drive's root";
+        leaveDirectory();
+        EXPECT_EQ(identityOf("."), parent);
+        for (int i = 1; i < depth; ++i)
+            leaveDirectory();
+        EXPECT_EQ(identityOf("."), root);
+        std::filesystem::remove_all(moved);
+    }
+    removeChain(temp.path());
+}
+
+TEST(DirectoryListing, ReadsLargeDirectoriesWholeAndEachSearchFromTheStart) {
+    tally_test::TempFolder temp;
+    ASSERT_EQ(::mkdir((temp.path() + "/big").c_str(), 0755), 0);
+    // More names than one read of the directory returns.
+    constexpr int files = 3000;
+    const std::string padding(60, 'x');
+    for (int i = 0; i < files; ++i)
+        std::ofstream(temp.path() + "/big/" + padding + std::to_string(i));
+    FolderDrive drive(temp.path());
+    ASSERT_TRUE(enterDriveRoot('d'));
+    ASSERT_TRUE(enterDirectory("big"));
+    DirectoryListing listing;
+    ASSERT_TRUE(listing.read());
+    EXPECT_EQ(listing.size(), std::size_t(files + 2)) << "every name, . and .. included";
+    EXPECT_EQ(listCurrentDirectory(0, true).size(), std::size_t(files + 2))
+        << "a second read of the directory just entered starts from its beginning";
+    DirectorySearch search;
+    int found = 0;
+    for (bool more = search.findFirst(listing, 0, true); more; more = search.findNext())
+        found += search.data().name.starts_with(padding) ? 1 : 0;
+    EXPECT_EQ(found, files);
+    leaveDirectory();
 }
