@@ -1,0 +1,26 @@
+#pragma once
+// The strip along the bottom of the Access, Created, Modified and Combined pages: a frame with
+// the three view buttons and, at its right, the small note button.
+
+#include <QFrame>
+
+class QPushButton;
+class QRadioButton;
+
+class PageFrame final : public QFrame {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PageFrame)
+
+public:
+    // Names are the object names of the three radio buttons and of the note button.
+    PageFrame(const char* const (&radioNames)[3], const char* noteName, QWidget* page);
+
+    QRadioButton* radio(int index) const { return m_radios[index]; }
+    QPushButton* noteButton() const { return m_note; }
+
+    static constexpr int height = 30;
+
+private:
+    QRadioButton* m_radios[3];
+    QPushButton* m_note;
+};
