@@ -13,7 +13,7 @@
 #include "ui/chart.h"
 #include "ui/string_grid.h"
 
-#include <QPushButton>
+#include <QToolButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
