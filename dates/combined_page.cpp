@@ -8,8 +8,8 @@
 #include "ui/chart.h"
 #include "ui/string_grid.h"
 
-#include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include <numeric>
 #include <vector>
@@ -48,7 +48,7 @@ CombinedPage::CombinedPage(const DriveStatistics& stats, const TextGrid& gridMod
 
     for (QRadioButton* button : {rgCombine0, rbCombine1, rbCombine2})
         connect(button, &QRadioButton::clicked, this, [this] { rgAccessClick(); });
-    connect(SpeedButton4, &QPushButton::clicked, this, [this] { SpeedButton4Click(); });
+    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
 }
 
 void CombinedPage::fillCombinedGridDates() {

@@ -12,7 +12,7 @@ struct DriveStatistics;
 class BarPalette;
 class Chart;
 class PageFrame;
-class QPushButton;
+class QToolButton;
 class QRadioButton;
 class StringGrid;
 class TextGrid;
@@ -39,7 +39,7 @@ public:
     QRadioButton* const rgCombine0; // "Listing"
     QRadioButton* const rbCombine1; // "Chart by Size (in MB)"
     QRadioButton* const rbCombine2; // "Chart by Number of Files"
-    QPushButton* const SpeedButton4;
+    QToolButton* const SpeedButton4;
 
 signals:
     void chartsRequested();

@@ -8,8 +8,8 @@
 #include "ui/chart.h"
 #include "ui/string_grid.h"
 
-#include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -83,7 +83,7 @@ DatePage::DatePage(DateKind kind, const DriveStatistics& stats, BarPalette& barC
 
     for (QRadioButton* button : {rgListing, rgBySize, rgByNumber})
         connect(button, &QRadioButton::clicked, this, [this] { rgAccessClick(); });
-    connect(noteButton, &QPushButton::clicked, this, [this] { noteClick(); });
+    connect(noteButton, &QToolButton::clicked, this, [this] { noteClick(); });
 }
 
 void DatePage::fillGridDates() {

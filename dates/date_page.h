@@ -12,7 +12,7 @@ struct DriveStatistics;
 class BarPalette;
 class Chart;
 class PageFrame;
-class QPushButton;
+class QToolButton;
 class QRadioButton;
 class StringGrid;
 
@@ -42,7 +42,7 @@ public:
     QRadioButton* const rgListing;  // rg..0 "Listing"
     QRadioButton* const rgBySize;   // rg..1 "Chart by Size (in MB)"
     QRadioButton* const rgByNumber; // rg..2 "Chart by Number of Files"
-    QPushButton* const noteButton;  // SpeedButton1, 2 or 3
+    QToolButton* const noteButton;  // SpeedButton1, 2 or 3
 
 signals:
     void chartsRequested();

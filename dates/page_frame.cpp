@@ -3,8 +3,8 @@
 #include "dates/page_measures.h"
 
 #include <QButtonGroup>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace {
 
@@ -15,8 +15,16 @@ constexpr int radioWidth[3] = {110, 170, 190};
 
 } // namespace
 
+QToolButton* makeNoteButton(const char* name, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QStringLiteral("?"));
+    button->setToolTip(QStringLiteral("Note"));
+    return button;
+}
+
 PageFrame::PageFrame(const char* const (&radioNames)[3], const char* noteName, QWidget* page)
-    : QFrame(page), m_radios{}, m_note(new QPushButton(QStringLiteral("?"), this)) {
+    : QFrame(page), m_radios{}, m_note(makeNoteButton(noteName, this)) {
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     setGeometry(4, datePageHeight - height - 2, datePageWidth - 8, height);
@@ -29,7 +37,5 @@ PageFrame::PageFrame(const char* const (&radioNames)[3], const char* noteName, Q
         m_radios[index] = button;
     }
     m_radios[1]->setChecked(true);
-    m_note->setObjectName(QString::fromLatin1(noteName));
-    m_note->setToolTip(QStringLiteral("Note"));
     m_note->setGeometry(width() - 30, 3, 24, 24);
 }

@@ -4,8 +4,11 @@
 
 #include <QFrame>
 
-class QPushButton;
+class QToolButton;
 class QRadioButton;
+
+// The small "?" button that shows a page's note.
+[[nodiscard]] QToolButton* makeNoteButton(const char* name, QWidget* parent);
 
 class PageFrame final : public QFrame {
     Q_OBJECT
@@ -16,11 +19,11 @@ public:
     PageFrame(const char* const (&radioNames)[3], const char* noteName, QWidget* page);
 
     QRadioButton* radio(int index) const { return m_radios[index]; }
-    QPushButton* noteButton() const { return m_note; }
+    QToolButton* noteButton() const { return m_note; }
 
     static constexpr int height = 30;
 
 private:
     QRadioButton* m_radios[3];
-    QPushButton* m_note;
+    QToolButton* m_note;
 };

@@ -1,16 +1,17 @@
 #include "dates/time_page.h"
 
 #include "app/helpers.h"
+#include "dates/page_frame.h"
 #include "dates/page_measures.h"
 #include "dates/time_fill.h"
 #include "ui/chart.h"
 
-#include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 TimePage::TimePage(const DriveStatistics& stats, QWidget* parent)
     : QWidget(parent), Chart4(new Chart(this)), sbTime(new QScrollBar(Qt::Horizontal, this)),
-      SpeedButton5(new QPushButton(QStringLiteral("?"), this)), m_stats(stats) {
+      SpeedButton5(makeNoteButton("SpeedButton5", this)), m_stats(stats) {
     setObjectName(QStringLiteral("TimePage"));
 
     Chart4->setObjectName(QStringLiteral("Chart4"));
@@ -26,10 +27,8 @@ TimePage::TimePage(const DriveStatistics& stats, QWidget* parent)
     sbTime->setGeometry(6, datePageHeight - 22, 120, 16);
     connect(sbTime, &QScrollBar::valueChanged, this, [this] { sbTimeChange(); });
 
-    SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
-    SpeedButton5->setToolTip(QStringLiteral("Note"));
     SpeedButton5->setGeometry(datePageWidth - 30, datePageHeight - 28, 24, 24);
-    connect(SpeedButton5, &QPushButton::clicked, this, [this] { SpeedButton5Click(); });
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] { SpeedButton5Click(); });
 }
 
 void TimePage::doFileTimes() {

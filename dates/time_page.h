@@ -7,7 +7,7 @@
 
 struct DriveStatistics;
 class Chart;
-class QPushButton;
+class QToolButton;
 class QScrollBar;
 
 class TimePage final : public QWidget {
@@ -23,7 +23,7 @@ public:
 
     Chart* const Chart4;
     QScrollBar* const sbTime;
-    QPushButton* const SpeedButton5;
+    QToolButton* const SpeedButton5;
 
 private:
     const DriveStatistics& m_stats;

@@ -62,7 +62,7 @@ protected:
         for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
             if (!button->isVisibleTo(page))
                 continue;
-            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width())
+            EXPECT_LE(button->sizeHint().width(), button->width())
                 << name.toStdString() << ": " << button->text().toStdString();
             const QRect onPage(button->mapTo(page, QPoint(0, 0)), button->size());
             EXPECT_TRUE(page->rect().contains(onPage))

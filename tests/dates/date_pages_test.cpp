@@ -13,9 +13,9 @@
 #include "ui/chart.h"
 #include "ui/string_grid.h"
 
-#include <QToolButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
