@@ -85,9 +85,18 @@ void DriveScan::scan_dir() {
     constexpr std::uint32_t skipInDirectoryPass =
         platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
 
-    auto openFrame = [&](std::vector<Frame>& stack) {
-        Frame& frame = stack.emplace_back();
+    // Frames are kept when a directory is done and reused for the next one at that depth, so
+    // that their buffers are not allocated again for every directory.
+    std::vector<Frame> stack;
+    std::size_t depth = 0;
+    auto openFrame = [&] {
+        if (depth == stack.size())
+            stack.emplace_back();
+        Frame& frame = stack[depth++];
         frame.path = platform::currentDirectory();
+        frame.subdirectories.clear();
+        frame.next = 0;
+        frame.listing.clear();
         if (stopping() || !frame.listing.read())
             return;
         platform::DirectorySearch search;
@@ -100,19 +109,18 @@ void DriveScan::scan_dir() {
         } while (!stopping() && search.findNext());
     };
 
-    std::vector<Frame> stack;
-    openFrame(stack);
-    while (!stack.empty()) {
-        Frame& top = stack.back();
+    openFrame();
+    while (depth > 0) {
+        Frame& top = stack[depth - 1];
         if (!stopping() && top.next < top.subdirectories.size()) {
             const std::string& name = top.subdirectories[top.next++];
             if (platform::enterDirectory(name))
-                openFrame(stack);
+                openFrame();
             continue;
         }
         scanfiles(top.path, top.listing);
-        stack.pop_back();
-        if (!stack.empty())
+        --depth;
+        if (depth > 0)
             platform::leaveDirectory();
     }
 }

@@ -3,6 +3,10 @@
 #include "app/helpers.h"
 #include "collect/drive_scan.h"
 #include "collect/page_printing.h"
+#include "dates/combined_page.h"
+#include "dates/date_page.h"
+#include "dates/date_pages.h"
+#include "dates/time_page.h"
 #include "platform/ad_library.h"
 #include "platform/user_registry.h"
 #include "space/attribute_page.h"
@@ -154,8 +158,14 @@ void TfrmStatistics::createPages() {
     pgSizes = new SizesPage(m_stats, m_barColors);
     pgOverhang = new OverhangPage(m_stats);
     pgAttribute = new AttributePage(m_stats);
-    QWidget* const pages[pageCount] = {pgSpace, pgTypes, pgSizes, pgOverhang,  nullptr,
-                                       nullptr, nullptr, nullptr, pgAttribute, nullptr};
+    m_datePages = std::make_unique<DatePages>(m_stats, m_barColors);
+    pgAccess = m_datePages->page(DateKind::Accessed);
+    pgCreated = m_datePages->page(DateKind::Created);
+    pgModified = m_datePages->page(DateKind::Modified);
+    pgCombined = m_datePages->combined();
+    pgTime = new TimePage(m_stats);
+    QWidget* const pages[pageCount] = {pgSpace,   pgTypes,    pgSizes,    pgOverhang,  pgAccess,
+                                       pgCreated, pgModified, pgCombined, pgAttribute, pgTime};
     for (int index = 0; index < pageCount; ++index)
         OvcNotebook1->addPage(QString::fromLatin1(pageCaptions[index]), pages[index]);
 
@@ -176,6 +186,13 @@ void TfrmStatistics::createPages() {
     m_hooks.doFileTypes = [this] { pgTypes->doFileTypes(); };
     m_hooks.doFileSizes = [this] { pgSizes->doFileSizes(); };
     m_hooks.doFileAttrs = [this] { pgAttribute->doFileAttrs(); };
+    for (DatePage* page : {pgAccess, pgCreated, pgModified})
+        m_hooks.fillGridDates[static_cast<std::size_t>(page->kind())] = [page] {
+            page->fillGridDates();
+        };
+    m_hooks.fillCombinedGridDates = [this] { pgCombined->fillCombinedGridDates(); };
+    m_hooks.doFileTimes = [this] { pgTime->doFileTimes(); };
+    m_hooks.doFileAges = [this] { m_datePages->doFileAges(); };
     m_hooks.SortbyExtensionClick = [this] {
         pgTypes->SortbyExtensionClick(pgTypes->sortItem(TypesSortItem::SortbyExtension));
     };

@@ -24,10 +24,14 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 class AttributePage;
+class CombinedPage;
+class DatePage;
+class DatePages;
 class EffectLabel;
 class Notebook;
 class OverhangPage;
@@ -40,6 +44,7 @@ class QTimer;
 class RaisedPanel;
 class SizesPage;
 class SpacePage;
+class TimePage;
 class TypesPage;
 
 class TfrmStatistics final : public QDialog, public ScanHost {
@@ -149,6 +154,11 @@ public:
     SizesPage* pgSizes = nullptr;
     OverhangPage* pgOverhang = nullptr;
     AttributePage* pgAttribute = nullptr;
+    DatePage* pgAccess = nullptr;
+    DatePage* pgCreated = nullptr;
+    DatePage* pgModified = nullptr;
+    CombinedPage* pgCombined = nullptr;
+    TimePage* pgTime = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -172,6 +182,7 @@ private:
     SelectionFilter m_selection;
     PageHooks m_hooks;
     BarPalette m_barColors;
+    std::unique_ptr<DatePages> m_datePages; // the four age pages redraw their charts together
     MessagePump m_pump;
     WizardRunner m_wizardRunner;
     std::function<void()> m_pumpHook;

@@ -26,8 +26,7 @@ struct LinuxDirent64 {
 } // namespace
 
 bool DirectoryListing::read() {
-    m_names.clear();
-    m_entries.clear();
+    clear();
     // The walk has the directory it just entered open already; anything else opens ".".
     const int borrowed = borrowEnteredDirectoryDescriptor();
     const int fd = borrowed >= 0 ? borrowed : ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);

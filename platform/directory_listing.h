@@ -19,6 +19,11 @@ public:
     // False when the directory cannot be read; a read that fails in the middle keeps what was
     // read before it.
     bool read();
+    // Empties the listing, keeping its buffers for the next read.
+    void clear() {
+        m_names.clear();
+        m_entries.clear();
+    }
 
     [[nodiscard]] std::size_t size() const { return m_entries.size(); }
     [[nodiscard]] std::string_view name(std::size_t index) const {

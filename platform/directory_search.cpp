@@ -46,11 +46,13 @@ struct DirectorySearch::State {
 
     // Fills data from one entry; false when the entry vanished before it could be examined.
     bool describe(std::size_t index) {
-        data = FindData{};
         data.name = listing->name(index);
+        data.size = 0;
+        data.creationTime = data.lastAccessTime = data.lastWriteTime = 0;
         unsigned fileType = listing->type(index);
         const bool needStatus = fileType == DT_UNKNOWN || (withDetails && fileType != DT_DIR);
-        struct statx status {};
+        // Filled by statx whenever it is read below: only details ask for more than the type.
+        struct statx status;
         if (needStatus) {
             // Only the fields the walk uses, so that file systems that must fetch the others
             // (network ones) are not asked for them.
