@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 QString runTool(const QString& tool, const QStringList& arguments) {
@@ -40,10 +42,12 @@ int pdfPages(const QString& pdf) {
 }
 
 // Keeps a picture of the PDF's first page for review when the shots folder exists.
+// With TALLY_PAGE_PICTURES naming a folder, the first printed page is kept there as a PNG.
 void keepPicture(const QString& pdf, const QString& name) {
-    if (QDir(QStringLiteral("/work/shots/space")).exists())
-        runTool(QStringLiteral("pdftoppm"), {"-png", "-r", "50", "-f", "1", "-l", "1",
-                                             "-singlefile", pdf, "/work/shots/space/" + name});
+    if (const char* folder = std::getenv("TALLY_PAGE_PICTURES"))
+        runTool(QStringLiteral("pdftoppm"),
+                {"-png", "-r", "50", "-f", "1", "-l", "1", "-singlefile", pdf,
+                 QDir(QString::fromLocal8Bit(folder)).filePath(name)});
 }
 
 class PagePrintingTest : public ::testing::Test {
@@ -107,6 +111,27 @@ TEST_F(PagePrintingTest, ChartsOnViewGoToThePreview) {
     window->btPrintClick();
     EXPECT_EQ(previewed, (QStringList{"chartPie", "Chart1"}));
     EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(pdfPages(pdf), 1);
+}
+
+TEST_F(PagePrintingTest, DatePagesPreviewTheirChartsAndPrintTheirListingsAsAnImage) {
+    window->btOKClick();
+    for (const int index :
+         {TfrmStatistics::pageAccess, TfrmStatistics::pageCreated, TfrmStatistics::pageModified,
+          TfrmStatistics::pageCombined, TfrmStatistics::pageTime}) {
+        showPage(index);
+        window->btPrintClick();
+    }
+    EXPECT_EQ(previewed,
+              (QStringList{"chartAccess", "chartCreate", "chartModify", "chartCombine", "Chart4"}));
+    EXPECT_EQ(dialogs, 0);
+    keepPicture(pdf, QStringLiteral("print_time_chart"));
+
+    showPage(TfrmStatistics::pageAccess);
+    window->findChild<QRadioButton*>(QStringLiteral("rgAccess0"))->click();
+    window->btPrintClick();
+    EXPECT_EQ(previewed.size(), 5) << "the listing is not a chart";
+    EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(pdfPages(pdf), 1);
 }
 
