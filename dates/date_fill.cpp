@@ -4,6 +4,7 @@
 #include "collect/drive_statistics.h"
 #include "dates/age_classes.h"
 #include "space/bar_palette.h"
+#include "space/sizes_fill.h"
 #include "ui/chart_model.h"
 #include "ui/text_grid.h"
 
@@ -72,21 +73,8 @@ void fillAgeSeries(ChartSeries& series, const AgeArray& values, bool inMegabytes
 }
 
 void setUpDateChart(ChartModel& chart, DateKind kind) {
-    chart.clearSeries();
-    chart.title.color = clBlue;
-    chart.legend.visible = true;
-    chart.legend.content = ChartLegend::Content::Values;
-    chart.legend.inverted = true;
-    chart.walls.backFilled = false;
-    chart.view3D.depthPercent = 15;
-    chart.allowZoom = true;
-    auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar,
-                                 "HorizBarSeries" + std::to_string(static_cast<int>(kind) + 1));
-    bars.marks.visible = true;
-    bars.marks.style = ChartMarks::Style::Percent;
-    bars.marks.format = "##0.# %";
-    bars.gradientFill = true;
-    bars.valueFormat = "#,##0.##";
+    // The age charts look like the Sizes chart: ten classes instead of twelve.
+    setUpSizesChart(chart, "HorizBarSeries" + std::to_string(static_cast<int>(kind) + 1));
 }
 
 void fillDateChart(ChartModel& chart, DateKind kind, const DriveStatistics& stats, bool byMegabytes,

@@ -23,7 +23,7 @@ void fillGridSizes(TextGrid& grid, const DriveStatistics& stats) {
     }
 }
 
-void setUpSizesChart(ChartModel& chart) {
+void setUpSizesChart(ChartModel& chart, const std::string& seriesName) {
     chart.clearSeries();
     chart.title.color = clBlue;
     chart.legend.visible = true;
@@ -32,7 +32,7 @@ void setUpSizesChart(ChartModel& chart) {
     chart.walls.backFilled = false;
     chart.view3D.depthPercent = 15;
     chart.allowZoom = true;
-    auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar, "Series1");
+    auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar, seriesName);
     bars.marks.visible = true;
     bars.marks.style = ChartMarks::Style::Percent;
     bars.marks.format = "##0.# %";

@@ -5,6 +5,8 @@
 
 #include "space/bar_palette.h"
 
+#include <string>
+
 struct DriveStatistics;
 class ChartModel;
 class TextGrid;
@@ -17,8 +19,9 @@ inline constexpr int sizesGridRows = 13;
 void fillGridSizes(TextGrid& grid, const DriveStatistics& stats);
 
 // The settings of Chart1 that never change: one horizontal bar series with gradient bars and
-// percent marks, the legend listing the bar values last bar first.
-void setUpSizesChart(ChartModel& chart);
+// percent marks, the legend listing the bar values last bar first. The age charts use it too,
+// under their own series names.
+void setUpSizesChart(ChartModel& chart, const std::string& seriesName = "Series1");
 
 // Undoes any zoom and refills the bars from class 1 up, by megabytes ("File Sizes in MB") or by
 // number of files ("Number of Files"), bar i in palette colour i.

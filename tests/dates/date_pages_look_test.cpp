@@ -9,8 +9,8 @@
 #include "dates/time_page.h"
 #include "platform/locale_settings.h"
 #include "space/bar_palette.h"
+#include "space/page_look.h"
 #include "ui/font_twins.h"
-#include "ui/notebook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,35 +47,6 @@ protected:
         }
     }
 
-    void look(QWidget* page, int index, const QString& name) {
-        Notebook notebook;
-        notebook.resize(632, 382);
-        notebook.setTabSize(QSize(63, 18));
-        const char* captions[] = {"Space",   "Types",    "Sizes",    "Overhang",  "Access",
-                                  "Created", "Modified", "Combined", "Attribute", "Time"};
-        for (int i = 0; i < 10; ++i)
-            notebook.addPage(QString::fromLatin1(captions[i]), i == index ? page : nullptr);
-        notebook.setCurrentIndex(index);
-        notebook.show();
-        QApplication::processEvents();
-        EXPECT_EQ(page->size(), QSize(628, 358));
-        for (QAbstractButton* button : page->findChildren<QAbstractButton*>()) {
-            if (!button->isVisibleTo(page))
-                continue;
-            EXPECT_LE(button->sizeHint().width(), button->width())
-                << name.toStdString() << ": " << button->text().toStdString();
-            const QRect onPage(button->mapTo(page, QPoint(0, 0)), button->size());
-            EXPECT_TRUE(page->rect().contains(onPage))
-                << name.toStdString() << ": " << button->objectName().toStdString();
-        }
-        if (const char* folder = std::getenv("TALLY_PAGE_PICTURES")) {
-            QDir().mkpath(QString::fromLocal8Bit(folder));
-            EXPECT_TRUE(notebook.grab().save(
-                QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png"))));
-        }
-        page->setParent(nullptr);
-    }
-
     DriveStatistics m_stats;
     BarPalette m_barColors;
 };
@@ -97,11 +68,13 @@ TEST_F(DatePagesLook, AgePagesInEachView) {
         pages.doFileAges();
         for (const DateKind kind : {DateKind::Accessed, DateKind::Created, DateKind::Modified}) {
             const int k = static_cast<int>(kind);
-            look(pages.page(kind), 4 + k,
-                 QStringLiteral("%1_%2").arg(QLatin1String(kinds[k]), QLatin1String(views[view])));
+            page_look::look(
+                pages.page(kind), 4 + k,
+                QStringLiteral("%1_%2").arg(QLatin1String(kinds[k]), QLatin1String(views[view])));
             delete pages.page(kind);
         }
-        look(pages.combined(), 7, QStringLiteral("combined_%1").arg(QLatin1String(views[view])));
+        page_look::look(pages.combined(), 7,
+                        QStringLiteral("combined_%1").arg(QLatin1String(views[view])));
         delete pages.combined();
     }
 }
@@ -109,6 +82,6 @@ TEST_F(DatePagesLook, AgePagesInEachView) {
 TEST_F(DatePagesLook, TimePage) {
     auto* page = new TimePage(m_stats);
     page->doFileTimes();
-    look(page, 9, QStringLiteral("time"));
+    page_look::look(page, 9, QStringLiteral("time"));
     delete page;
 }

@@ -4,12 +4,12 @@
 #include "space/attribute_page.h"
 #include "space/bar_palette.h"
 #include "space/overhang_page.h"
+#include "space/page_look.h"
 #include "space/page_samples.h"
 #include "space/sizes_page.h"
 #include "types/selection_filter.h"
 #include "types/types_page.h"
 #include "ui/font_twins.h"
-#include "ui/notebook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -72,67 +72,6 @@ protected:
         }
     }
 
-    // Shows the page on its notebook tab, checks that no text is cut off and saves a picture.
-    void look(QWidget* page, int index, const QString& name) {
-        Notebook notebook;
-        notebook.resize(632, 382);
-        notebook.setTabSize(QSize(63, 18));
-        const char* captions[] = {"Space",   "Types",    "Sizes",    "Overhang",  "Access",
-                                  "Created", "Modified", "Combined", "Attribute", "Time"};
-        for (int i = 0; i < 10; ++i)
-            notebook.addPage(QString::fromLatin1(captions[i]), i == index ? page : nullptr);
-        notebook.setCurrentIndex(index);
-        notebook.show();
-        QApplication::processEvents();
-        EXPECT_EQ(page->size(), QSize(628, 358)) << "the page area the layouts are made for";
-        expectNothingClipped(*page, name);
-        if (const char* folder = std::getenv("TALLY_PAGE_PICTURES")) {
-            QDir().mkpath(QString::fromLocal8Bit(folder));
-            EXPECT_TRUE(notebook.grab().save(
-                QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png"))));
-        }
-        page->setParent(nullptr);
-    }
-
-    static void expectNothingClipped(QWidget& page, const QString& view) {
-        const QRect pageRect = page.rect();
-        for (QLabel* label : page.findChildren<QLabel*>()) {
-            if (!label->isVisibleTo(&page) || label->text().isEmpty())
-                continue;
-            const QRect area = label->contentsRect();
-            const QRect onPage(label->mapTo(&page, QPoint(0, 0)), label->size());
-            EXPECT_TRUE(pageRect.contains(onPage))
-                << view.toStdString() << ": " << label->text().toStdString();
-            const QFontMetrics metrics(label->font());
-            const int needed =
-                label->wordWrap() ? label->heightForWidth(area.width()) : metrics.height();
-            EXPECT_LE(needed, area.height())
-                << view.toStdString() << ": " << label->text().toStdString();
-            if (!label->wordWrap()) {
-                EXPECT_LE(metrics.horizontalAdvance(label->text()), area.width())
-                    << view.toStdString() << ": " << label->text().toStdString();
-            }
-        }
-        for (QAbstractButton* button : page.findChildren<QAbstractButton*>()) {
-            if (!button->isVisibleTo(&page))
-                continue;
-            EXPECT_LE(button->sizeHint().width(), button->width())
-                << view.toStdString() << ": " << button->text().toStdString();
-        }
-        for (QPlainTextEdit* memo : page.findChildren<QPlainTextEdit*>()) {
-            if (!memo->isVisibleTo(&page))
-                continue;
-            const QFontMetrics metrics(memo->font());
-            const int width = memo->viewport()->width() -
-                              2 * static_cast<int>(memo->document()->documentMargin());
-            const QRect text = metrics.boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap,
-                                                    memo->toPlainText());
-            EXPECT_LE(text.height() + 2 * memo->document()->documentMargin(),
-                      memo->viewport()->height())
-                << view.toStdString() << ": the memo's text runs past its foot";
-        }
-    }
-
     DriveStatistics m_stats;
     BarPalette m_barColors;
     SelectionFilter m_selection;
@@ -145,7 +84,7 @@ TEST_F(PagesLook, SizesInEachView) {
         buttons[view]->setChecked(true);
         page->doFileSizes();
         const char* names[] = {"sizes_listing", "sizes_chart_mb", "sizes_chart_files"};
-        look(page, sizesIndex, QString::fromLatin1(names[view]));
+        page_look::look(page, sizesIndex, QString::fromLatin1(names[view]));
         delete page;
     }
 }
@@ -155,7 +94,7 @@ TEST_F(PagesLook, OverhangWithArrowAndNotApplicable) {
         m_stats.clusterSize = cluster;
         auto* page = new OverhangPage(m_stats);
         page->doOverHang();
-        look(page, 3, QStringLiteral("overhang_%1").arg(cluster));
+        page_look::look(page, 3, QStringLiteral("overhang_%1").arg(cluster));
         delete page;
     }
 }
@@ -167,7 +106,7 @@ TEST_F(PagesLook, TypesInEachView) {
         page->doFileTypes();
         const char* names[] = {"types_listing", "types_pie_size", "types_pie_files",
                                "types_pie_average"};
-        look(page, 1, QString::fromLatin1(names[view]));
+        page_look::look(page, 1, QString::fromLatin1(names[view]));
         delete page;
     }
 }
@@ -175,7 +114,7 @@ TEST_F(PagesLook, TypesInEachView) {
 TEST_F(PagesLook, Attribute) {
     auto* page = new AttributePage(m_stats);
     page->doFileAttrs();
-    look(page, 8, QStringLiteral("attribute"));
+    page_look::look(page, 8, QStringLiteral("attribute"));
     delete page;
 }
 
