@@ -94,16 +94,6 @@ TEST_F(DateFill, ChartBarsRunNotRecordedFirstInTheTenPaletteColours) {
     EXPECT_EQ(chart.title.lines, std::vector<std::string>{"Modified Date (file sizes in MB)"});
 }
 
-TEST_F(DateFill, OneColourModeLeavesThePaletteInThatColour) {
-    ChartSeries series(ChartSeries::Kind::HorizBar);
-    fillAgeSeries(series, stats.modifyAgeCount, false, clGreen, true, palette);
-    for (const ChartPoint& point : series.points())
-        EXPECT_EQ(point.color, clGreen);
-    EXPECT_EQ(palette[12], clGreen);
-    fillAgeSeries(series, stats.modifyAgeCount, false, clGreen, false, palette);
-    EXPECT_EQ(palette[1], clRed);
-}
-
 TEST_F(DateFill, CombinedListingRepeatsTheSingleListingsFigures) {
     stats.createAgeCount[3] = 7.9; // counts are cut, not rounded
     TextGrid singles[3];
