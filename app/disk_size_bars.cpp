@@ -9,8 +9,8 @@ constexpr double bytesToGigabytes = 9.313226e-10;
 
 } // namespace
 
-void fillDiskSizeBars(ChartSeries& used, ChartSeries& free,
-                      const std::vector<std::string>& driveEntries) {
+DiskSizeSums fillDiskSizeBars(ChartSeries& used, ChartSeries& free,
+                              const std::vector<std::string>& driveEntries, bool withTotal) {
     used.clear();
     free.clear();
     double freeSum = 0;
@@ -40,10 +40,11 @@ void fillDiskSizeBars(ChartSeries& used, ChartSeries& free,
     // A total only says something beside two or more drives. Comparing the summed free space
     // with the last drive's would also drop it when every other drive is full (a labelled
     // CD-ROM has no free space), so the number of drives decides.
-    if (drivesAdded > 1) {
+    if (withTotal && drivesAdded > 1) {
         const double freeGb = freeSum * bytesToGigabytes;
         const double totalGb = totalSum * bytesToGigabytes;
         free.add(freeGb, "Total", clFuchsia);
         used.add(totalGb - freeGb, "Total", clBlue);
     }
+    return {freeSum, totalSum, drivesAdded};
 }

@@ -2,6 +2,7 @@
 
 #include "app/helpers.h"
 #include "collect/drive_scan.h"
+#include "collect/page_printing.h"
 #include "dates/combined_page.h"
 #include "dates/date_page.h"
 #include "dates/date_pages.h"
@@ -12,6 +13,7 @@
 #include "space/overhang.h"
 #include "space/overhang_page.h"
 #include "space/sizes_page.h"
+#include "space/space_page.h"
 #include "types/dialog_frame.h"
 #include "types/drive_list.h"
 #include "types/types_fill.h"
@@ -135,6 +137,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent)
 
     connect(btOK, &QPushButton::clicked, this, [this] { btOKClick(); });
     connect(btAbort, &QPushButton::clicked, this, [this] { btAbortClick(); });
+    connect(btPrint, &QPushButton::clicked, this, [this] { btPrintClick(); });
     connect(btCancel, &QPushButton::clicked, this, [this] { btCancelClick(); });
     connect(OvcNotebook1, &Notebook::pageChanged, this,
             [this](int index) { OvcNotebook1PageChanged(index); });
@@ -150,6 +153,7 @@ TfrmStatistics::~TfrmStatistics() = default;
 void TfrmStatistics::createPages() {
     // Each page is created here, in tab order, and sets the hooks it serves. A page whose class
     // does not exist yet is an empty widget.
+    pgSpace = new SpacePage(*pckStatDrive, *Timer1, *Timer2);
     pgTypes = new TypesPage(m_stats, m_selection, m_barColors);
     pgSizes = new SizesPage(m_stats, m_barColors);
     pgOverhang = new OverhangPage(m_stats);
@@ -160,12 +164,22 @@ void TfrmStatistics::createPages() {
     pgModified = m_datePages->page(DateKind::Modified);
     pgCombined = m_datePages->combined();
     pgTime = new TimePage(m_stats);
-    QWidget* const pages[pageCount] = {nullptr,   pgTypes,    pgSizes,    pgOverhang,  pgAccess,
+    QWidget* const pages[pageCount] = {pgSpace,   pgTypes,    pgSizes,    pgOverhang,  pgAccess,
                                        pgCreated, pgModified, pgCombined, pgAttribute, pgTime};
     for (int index = 0; index < pageCount; ++index)
         OvcNotebook1->addPage(QString::fromLatin1(pageCaptions[index]), pages[index]);
-    pckStatDrive->setParent(OvcNotebook1->page(pageSpace));
-    pckStatDrive->setGeometry(8, 8, 150, 200);
+
+    m_hooks.clearSpaceFigures = [this] { pgSpace->clearFigures(); };
+    m_hooks.doDiskSize = [this] { pgSpace->doDiskSize(); };
+    m_hooks.restartSpaceBar = [this] { pgSpace->restartBar(); };
+    m_hooks.turnSpacePies = [this] { pgSpace->pieTick(); };
+    // The bar grows only while the Space page is in front; elsewhere the timer stops itself.
+    connect(Timer2, &QTimer::timeout, this, [this] {
+        if (OvcNotebook1->currentIndex() == pageSpace)
+            pgSpace->growTick();
+        else
+            Timer2->stop();
+    });
 
     m_hooks.loadPalette = [this] { m_barColors.initAColors(true, 0); };
     m_hooks.doOverHang = [this] { pgOverhang->doOverHang(); };
@@ -281,6 +295,12 @@ void TfrmStatistics::Timer1Timer() {
     else if (OvcNotebook1->currentIndex() == pageTypes)
         callHook(m_hooks.turnTypesPie);
     m_inTimer1Tick = false;
+}
+
+void TfrmStatistics::btPrintClick() {
+    const int index = OvcNotebook1->currentIndex();
+    printStatisticsPage(*this, *OvcNotebook1->page(index), index, *pgTypes->gridTypes,
+                        m_currentDrive);
 }
 
 void TfrmStatistics::disenable(bool enabled) {

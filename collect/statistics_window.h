@@ -43,6 +43,7 @@ class QStatusBar;
 class QTimer;
 class RaisedPanel;
 class SizesPage;
+class SpacePage;
 class TimePage;
 class TypesPage;
 
@@ -106,6 +107,8 @@ public:
     void btCancelClick();
     void OvcNotebook1PageChanged(int index);
     void Timer1Timer();
+    // Prints what the page on view shows (collect/page_printing).
+    void btPrintClick();
 
     // ScanHost: what the walk asks of the window.
     [[nodiscard]] const std::string& currentDrive() const override { return m_currentDrive; }
@@ -146,6 +149,7 @@ public:
     // space of its entries.
     PickList* const pckStatDrive;
     // The pages, in tab order as far as they exist.
+    SpacePage* pgSpace = nullptr;
     TypesPage* pgTypes = nullptr;
     SizesPage* pgSizes = nullptr;
     OverhangPage* pgOverhang = nullptr;
