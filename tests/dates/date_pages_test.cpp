@@ -55,7 +55,8 @@ protected:
 
     DriveStatistics stats = countedRun();
     BarPalette palette;
-    DatePages pages{stats, palette};
+    QWidget owner;
+    DatePages pages{stats, palette, &owner};
 };
 
 } // namespace
@@ -110,7 +111,8 @@ namespace {
 
 class DateHost final : public ScanHost {
 public:
-    DateHost(DriveStatistics& stats, BarPalette& palette) : pages(stats, palette), time(stats) {}
+    DateHost(DriveStatistics& stats, BarPalette& palette)
+        : pages(stats, palette, &owner), time(stats) {}
 
     const std::string& currentDrive() const override { return m_drive; }
     bool abortRequested() const override { return false; }
@@ -135,6 +137,7 @@ public:
         pages.doFileAges();
     }
 
+    QWidget owner;
     DatePages pages;
     TimePage time;
     std::vector<std::string> order;
