@@ -7,10 +7,11 @@
 
 #include <QObject>
 
-DatePages::DatePages(const DriveStatistics& stats, BarPalette& barColors) {
+DatePages::DatePages(const DriveStatistics& stats, BarPalette& barColors, QWidget* parent) {
     for (DateKind kind : {DateKind::Accessed, DateKind::Created, DateKind::Modified})
-        m_pages[static_cast<std::size_t>(kind)] = new DatePage(kind, stats, barColors);
-    m_combined = new CombinedPage(stats, page(DateKind::Modified)->grid->model(), barColors);
+        m_pages[static_cast<std::size_t>(kind)] = new DatePage(kind, stats, barColors, parent);
+    m_combined =
+        new CombinedPage(stats, page(DateKind::Modified)->grid->model(), barColors, parent);
     for (DatePage* datePage : m_pages)
         QObject::connect(datePage, &DatePage::chartsRequested, datePage, [this] { doFileAges(); });
     QObject::connect(m_combined, &CombinedPage::chartsRequested, m_combined,

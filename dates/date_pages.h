@@ -11,11 +11,12 @@ struct DriveStatistics;
 class BarPalette;
 class CombinedPage;
 class DatePage;
+class QWidget;
 
 class DatePages final {
 public:
-    // The pages are created without a parent; the notebook that shows them owns them.
-    DatePages(const DriveStatistics& stats, BarPalette& barColors);
+    // The pages are created under parent; the notebook that shows them takes them over.
+    DatePages(const DriveStatistics& stats, BarPalette& barColors, QWidget* parent = nullptr);
     DatePages(const DatePages&) = delete;
     DatePages& operator=(const DatePages&) = delete;
 
