@@ -1,7 +1,9 @@
 #include "platform/file_time.h"
 
-#include <array>
+#include <algorithm>
 #include <limits>
+#include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -46,44 +48,69 @@ std::int64_t utcOffsetAt(std::int64_t unixSeconds) {
     return local.tm_gmtoff;
 }
 
-// UTC offsets per UTC day. A day whose start and end have the same offset has it throughout
-// (zones change their offset at most once a day); a day with a change inside is marked and its
-// stamps go to localtime_r one by one. Direct-mapped over some 45 years, so that even a tree
-// whose stamps spread over decades seldom asks the C library.
-class OffsetCache final {
+// The local zone's UTC offsets over the years a packed date can hold, as the moments each one
+// begins, found once by asking the C library a week apart and narrowing every change down to
+// the second. A lookup is then a binary search in a few hundred entries, which stays in the
+// processor's cache however widely a tree's stamps are spread; asking localtime_r per stamp
+// cost more than the rest of a file's statistics. Two changes within one week that cancel out
+// would be missed; no zone has had them in these years.
+class ZoneOffsets final {
 public:
-    [[nodiscard]] std::int64_t offsetAt(std::int64_t unixSeconds) {
-        // Stamps come from FileTime, whose range keeps the day well inside 32 bits.
-        const auto day = std::int32_t(floorDiv(unixSeconds, secondsPerDay));
-        Slot& slot = m_slots[std::uint32_t(day) % m_slots.size()];
-        if (slot.day != day) {
-            const std::int64_t start = std::int64_t(day) * secondsPerDay;
-            const std::int64_t first = utcOffsetAt(start);
-            slot.day = day;
-            slot.offset =
-                utcOffsetAt(start + secondsPerDay - 1) == first ? std::int32_t(first) : changingDay;
+    ZoneOffsets() {
+        std::int64_t offset = utcOffsetAt(first);
+        m_starts.push_back(first);
+        m_offsets.push_back(offset);
+        for (std::int64_t previous = first; previous < last - 1;) {
+            const std::int64_t probe = std::min(previous + probeStep, last - 1);
+            // Every change between the probes, one after the other.
+            while (utcOffsetAt(probe) != offset) {
+                std::int64_t before = previous; // still the current offset
+                std::int64_t after = probe;     // another offset
+                while (after - before > 1) {
+                    const std::int64_t middle = before + (after - before) / 2;
+                    (utcOffsetAt(middle) == offset ? before : after) = middle;
+                }
+                offset = utcOffsetAt(after);
+                m_starts.push_back(after);
+                m_offsets.push_back(offset);
+                previous = after;
+            }
+            previous = probe;
         }
-        return slot.offset != changingDay ? slot.offset : utcOffsetAt(unixSeconds);
     }
 
-    void clear() { m_slots.fill(Slot{}); }
+    [[nodiscard]] std::int64_t offsetAt(std::int64_t unixSeconds) const {
+        if (unixSeconds < first || unixSeconds >= last) {
+            return utcOffsetAt(unixSeconds);
+        }
+        const auto next = std::upper_bound(m_starts.begin(), m_starts.end(), unixSeconds);
+        return m_offsets[std::size_t(next - m_starts.begin()) - 1];
+    }
+
+    // Packed dates run from 1980 to 2107; the range reaches two days beyond either end, more
+    // than any zone's offset.
+    static constexpr std::int64_t first = 315'532'800 - 2 * secondsPerDay;  // 1980-01-01
+    static constexpr std::int64_t last = 4'354'819'200 + 2 * secondsPerDay; // 2108-01-01
 
 private:
-    // Eight bytes a slot, so that the whole cache stays in the processor's cache.
-    static constexpr std::int32_t changingDay = std::numeric_limits<std::int32_t>::min();
-    struct Slot {
-        std::int32_t day = std::numeric_limits<std::int32_t>::min();
-        std::int32_t offset = 0; // seconds east of UTC, or changingDay
-    };
-    std::array<Slot, 16384> m_slots{};
+    static constexpr std::int64_t probeStep = 7 * secondsPerDay;
+
+    std::vector<std::int64_t> m_starts;
+    std::vector<std::int64_t> m_offsets;
 };
 
-OffsetCache& offsetCache() {
-    static OffsetCache cache = [] {
+std::unique_ptr<ZoneOffsets>& zoneOffsetsSlot() {
+    static std::unique_ptr<ZoneOffsets> offsets;
+    return offsets;
+}
+
+const ZoneOffsets& zoneOffsets() {
+    auto& offsets = zoneOffsetsSlot();
+    if (!offsets) {
         tzset();
-        return OffsetCache{};
-    }();
-    return cache;
+        offsets = std::make_unique<ZoneOffsets>();
+    }
+    return *offsets;
 }
 
 } // namespace
@@ -102,7 +129,10 @@ std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
         return 0;
     }
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
-    const std::int64_t local = unixSeconds + offsetCache().offsetAt(unixSeconds);
+    if (unixSeconds < ZoneOffsets::first || unixSeconds >= ZoneOffsets::last) {
+        return 0;
+    }
+    const std::int64_t local = unixSeconds + zoneOffsets().offsetAt(unixSeconds);
     const std::int64_t days = floorDiv(local, secondsPerDay);
     const auto secondOfDay = unsigned(local - days * secondsPerDay);
     const CivilDate date = civilFromDayNumber(days);
@@ -134,7 +164,7 @@ std::int64_t dayNumberFromCivil(int year, unsigned month, unsigned day) {
 
 void resetTimeZoneCache() {
     tzset();
-    offsetCache().clear();
+    zoneOffsetsSlot().reset();
 }
 
 } // namespace platform
