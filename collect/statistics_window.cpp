@@ -151,8 +151,8 @@ TfrmStatistics::TfrmStatistics(QWidget* parent)
 TfrmStatistics::~TfrmStatistics() = default;
 
 void TfrmStatistics::createPages() {
-    // Each page is created here, in tab order, and sets the hooks it serves. A page whose class
-    // does not exist yet is an empty widget.
+    // The pages are created here, in tab order, and the hooks the walk and the window call are
+    // pointed at them.
     pgSpace = new SpacePage(*pckStatDrive, *Timer1, *Timer2);
     pgTypes = new TypesPage(m_stats, m_selection, m_barColors);
     pgSizes = new SizesPage(m_stats, m_barColors);

@@ -8,8 +8,8 @@
 // through the ScanHost calls, so Abort, Esc, the close box, page changes and the timers are
 // served by the message pump between files.
 //
-// Pages plug in where createPages() makes them: they set the pageHooks() they serve and give
-// their run-sensitive controls the object names that disenable() looks for.
+// The ten pages are made in createPages(), which points the pageHooks() at them; their
+// run-sensitive controls carry the object names that disenable() and printing look for.
 
 #include "collect/drive_statistics.h"
 #include "collect/message_pump.h"
