@@ -46,6 +46,17 @@ TEST(AgeClasses, AgesAreCalendarDaysInEitherDirection) {
     EXPECT_EQ(dateToAge(packed(2020, 2, 0), today), since1980);
     EXPECT_EQ(dateToAge(packed(2021, 2, 29), today), since1980);
     EXPECT_EQ(dateToAge(packed(2020, 5, 5, 24, 0), today), since1980);
+    EXPECT_EQ(dateToAge(packed(2020, 5, 5, 12, 60), today), since1980);
+    EXPECT_EQ(dateToAge(packed(2020, 5, 5, 12, 0, 60), today), since1980);
+    // The first and last days a packed date can hold, and every month's last day in a leap year.
+    EXPECT_EQ(dateToAge(packed(1980, 1, 1), today), since1980);
+    EXPECT_EQ(dateToAge(packed(2107, 12, 31), today), day(2107, 12, 31) - today);
+    const int monthLengths[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month) {
+        const int last = monthLengths[month - 1];
+        EXPECT_EQ(dateToAge(packed(2024, month, last), today), today - day(2024, month, last));
+        EXPECT_EQ(dateToAge(packed(2024, month, last + 1), today), since1980) << month;
+    }
 }
 
 TEST(AgeClasses, EachStampIsClassedOnItsOwn) {
