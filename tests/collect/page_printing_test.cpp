@@ -4,6 +4,7 @@
 #include "collect/fake_drives.h"
 #include "collect/page_printing.h"
 #include "collect/statistics_window.h"
+#include "collect/wizard_answers.h"
 #include "space/sizes_page.h"
 #include "space/space_page.h"
 #include "types/types_page.h"
@@ -59,12 +60,7 @@ protected:
             drives.addFile("c", "f" + std::to_string(i) + ".x" + std::to_string(i), 10 + i);
         drives.enter('c');
         window = std::make_unique<TfrmStatistics>();
-        window->setWizardRunner([](QWidget*) {
-            WizardAnswer answer;
-            answer.drives = {"c: [work]"};
-            answer.allFiles = true;
-            return std::optional<WizardAnswer>(answer);
-        });
+        window->setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"c: [work]"}); });
         saved = printHooks();
         printHooks().printDialog = [this](QPrinter& printer, QWidget*) {
             ++dialogs;

@@ -2,6 +2,7 @@
 // With TALLY_SCREENSHOTS set to a folder the pictures are also saved there for review.
 #include "collect/fake_drives.h"
 #include "collect/statistics_window.h"
+#include "collect/wizard_answers.h"
 #include "types/which_drive_dialog.h"
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
@@ -52,12 +53,7 @@ protected:
 
 TEST_F(StatisticsWindowLook, TheOverlayCoversThePagesBeforeAndDuringARunOnly) {
     TfrmStatistics window;
-    window.setWizardRunner([](QWidget*) {
-        WizardAnswer answer;
-        answer.drives = {"c: [work]"};
-        answer.allFiles = true;
-        return std::optional<WizardAnswer>(answer);
-    });
+    window.setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"c: [work]"}); });
     window.show();
     keep(window, "statistics-space-page");
     window.OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);

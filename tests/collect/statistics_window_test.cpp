@@ -1,5 +1,6 @@
 #include "collect/fake_drives.h"
 #include "collect/statistics_window.h"
+#include "collect/wizard_answers.h"
 #include "space/sizes_page.h"
 #include "ui/effect_label.h"
 #include "ui/notebook.h"
@@ -27,13 +28,6 @@ const char* const twoDriveInfo =
     "Since you selected more than one drive to analyze, the Cluster Overhang tab will be "
     "disabled.  You may quit the analysis at any time by clicking CANCEL or by pressing ESC.";
 
-WizardAnswer allFilesOn(std::vector<std::string> drives) {
-    WizardAnswer answer;
-    answer.drives = std::move(drives);
-    answer.allFiles = true;
-    return answer;
-}
-
 // Drive c (labelled work) holds 4 files, drive d (no label) 2; c also holds 30 files in one
 // folder for the tests that stop a walk in the middle of a directory.
 class StatisticsWindowTest : public ::testing::Test {
@@ -58,7 +52,7 @@ protected:
     // A window whose wizard answers with the given drives, all files.
     std::unique_ptr<TfrmStatistics> makeWindow(std::vector<std::string> chosen) {
         auto window = std::make_unique<TfrmStatistics>();
-        window->setWizardRunner([chosen](QWidget*) { return allFilesOn(chosen); });
+        window->setWizardRunner([chosen](QWidget*) { return tally_test::allFilesOn(chosen); });
         return window;
     }
 
@@ -198,7 +192,9 @@ TEST_F(StatisticsWindowTest, PageFillsRunInTheWalksOrder) {
                                         "doFileTimes", "doFileAges", "SortbyExtensionClick"}));
 
     calls.clear();
-    window->setWizardRunner([](QWidget*) { return allFilesOn({"c: [work]", "d: (Fixed disk)"}); });
+    window->setWizardRunner([](QWidget*) {
+        return tally_test::allFilesOn({"c: [work]", "d: (Fixed disk)"});
+    });
     window->btOK->click();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "doOverHang"), 0);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "doFileSizes"), 2) << "after each drive";
@@ -313,7 +309,7 @@ TEST_F(StatisticsWindowTest, NoCapacityRefusesTheRunAndResetsNothing) {
     ASSERT_EQ(window->statistics().filesFound, 4);
     drives.map('e', "fixed", "Empty", "0,0");
     drives.messages.clear();
-    window->setWizardRunner([](QWidget*) { return allFilesOn({"e: [empty]"}); });
+    window->setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"e: [empty]"}); });
     window->btOK->click();
     EXPECT_EQ(texts(MessageKind::Error),
               std::vector<std::string>{"Could not compute the total size of the disk drives "

@@ -2,6 +2,7 @@
 // switching of their buttons by name.
 #include "collect/fake_drives.h"
 #include "collect/statistics_window.h"
+#include "collect/wizard_answers.h"
 #include "dates/combined_page.h"
 #include "dates/date_page.h"
 #include "dates/time_page.h"
@@ -16,13 +17,6 @@
 
 namespace {
 
-WizardAnswer allFilesOn(std::vector<std::string> drives) {
-    WizardAnswer answer;
-    answer.drives = std::move(drives);
-    answer.allFiles = true;
-    return answer;
-}
-
 class DateWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -32,7 +26,7 @@ protected:
         drives.addFile("c", "sub/c.txt", 50);
         drives.enter('c');
         window = std::make_unique<TfrmStatistics>();
-        window->setWizardRunner([](QWidget*) { return allFilesOn({"c: [work]"}); });
+        window->setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"c: [work]"}); });
     }
 
     tally_test::FakeDrives drives;
