@@ -258,8 +258,8 @@ TEST(DriveScan, DrivesThatAreNotReadyOrCannotBeEnteredAreReported) {
 }
 
 TEST(DriveScan, AnUnreadableDirectoryIsSkippedWithoutAMessage) {
-    tally_test::TempFolder tree;
-    ::chmod(tree.path().c_str(), 0755);
+    // The tree must be reachable by the child without privileges wherever the clone sits.
+    const auto tree = tally_test::TempFolder::reachableByAll();
     writeFile(fs::path(tree.path()) / "open" / "seen.txt");
     writeFile(fs::path(tree.path()) / "closed" / "hidden.txt");
     ::chmod((tree.path() + "/closed").c_str(), 0);
@@ -270,6 +270,8 @@ TEST(DriveScan, AnUnreadableDirectoryIsSkippedWithoutAMessage) {
     if (child == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(77);
+        if (::access((tree.path() + "/open").c_str(), R_OK | X_OK) != 0)
+            ::_exit(78);
         DriveStatistics stats;
         RecordingHost host(stats);
         host.drive = "d: (Fixed disk)";
@@ -283,6 +285,9 @@ TEST(DriveScan, AnUnreadableDirectoryIsSkippedWithoutAMessage) {
     ::chmod((tree.path() + "/closed").c_str(), 0755);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
         GTEST_SKIP() << "cannot drop privileges here, so an unreadable folder cannot be made";
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 78)
+        GTEST_SKIP() << "the temporary folder " << fs::temp_directory_path()
+                     << " cannot be reached without privileges";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
