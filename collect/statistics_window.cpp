@@ -386,8 +386,11 @@ bool TfrmStatistics::collectDrive(const std::string& entry, std::string& driveLi
     m_pump.restart();
     DriveScan(m_stats, *this).scan();
     showStatusText();
+    // The Types page's fill starts the timer for its pie view: put back exactly what was before.
     if (pieTurning)
         Timer1->start();
+    else
+        Timer1->stop();
     m_collected = true;
     m_collecting = false;
 

@@ -366,6 +366,12 @@ TEST_F(StatisticsWindowTest, PieTicksDoNotReenterAndStandStillDuringAWalk) {
     window->btOK->click();
     EXPECT_FALSE(runningDuringWalk);
     EXPECT_TRUE(window->Timer1->isActive());
+
+    // The Types page's fill switches the timer on for its pie view; a pie stopped by hand before
+    // the run stays stopped after it.
+    window->Timer1->stop();
+    window->btOK->click();
+    EXPECT_FALSE(window->Timer1->isActive());
 }
 
 TEST_F(StatisticsWindowTest, TheStatusBarShowsTheTextWhenThePumpRuns) {
