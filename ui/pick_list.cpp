@@ -60,6 +60,7 @@ public:
         }
         if (option.state.testFlag(QStyle::State_HasFocus) && m_list->hasFocus()) {
             painter->setPen(QPen(textColor, 1, Qt::DotLine));
+            painter->setBrush(Qt::NoBrush);
             painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
         }
         painter->restore();
@@ -72,8 +73,11 @@ public:
     }
 
 private:
+    // Leaves the painter as it found it: the check box's white brush would otherwise fill the
+    // focus frame drawn after it, blanking the current row.
     void paintMark(QPainter& painter, const QRect& rect, bool marked,
                    const QColor& textColor) const {
+        painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         if (m_list->markStyle() == PickList::MarkStyle::checkBox) {
             painter.setPen(QColor(0x70, 0x70, 0x70));
@@ -92,7 +96,7 @@ private:
                                       {r.right(), r.top()}};
             painter.drawPolyline(points, 3);
         }
-        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.restore();
     }
 
     PickList* m_list;

@@ -95,3 +95,31 @@ TEST(PickList, TabSplitsALineIntoTwoAlignedColumns) {
     EXPECT_GT(list.tabStopPixels(), 0);
     EXPECT_EQ(list.secondColumnOffset() % list.tabStopPixels(), 0);
 }
+
+TEST(PickList, TheCurrentRowShowsItsMarkAndTextInEveryState) {
+    for (const auto style : {PickList::MarkStyle::checkMark, PickList::MarkStyle::checkBox})
+        for (const bool marked : {false, true}) {
+            PickList list;
+            list.setMarkStyle(style);
+            list.addItem("c: [work]");
+            list.addItem("d: (Fixed disk)");
+            list.resize(200, 120);
+            list.show();
+            QApplication::setActiveWindow(&list);
+            list.setFocus();
+            list.setCurrentRow(0);
+            list.setMarked(0, marked);
+            QApplication::processEvents();
+            ASSERT_TRUE(list.hasFocus());
+            // Inside the focus frame: the mark and the text stand out from the row's fill.
+            const QRect inside = list.visualItemRect(list.item(0)).adjusted(2, 2, -2, -2);
+            const QImage row = list.viewport()->grab(inside).toImage();
+            const QRgb fill = row.pixel(row.width() - 1, row.height() / 2);
+            int drawn = 0;
+            for (int y = 0; y < row.height(); ++y)
+                for (int x = 0; x < row.width(); ++x)
+                    drawn += row.pixel(x, y) != fill ? 1 : 0;
+            EXPECT_GT(drawn, 40) << "the current row is blank, style "
+                                 << static_cast<int>(style) << (marked ? ", marked" : "");
+        }
+}
