@@ -69,6 +69,21 @@ QPushButton* makeButton(QWidget* owner, const char* name, const char* caption, c
     return button;
 }
 
+// The advertisement plug-in draws into the panel's native window, so the panel gets one when the
+// window is shown. A native widget makes its siblings native and, unless told otherwise, its
+// ancestors too: the overlay's caption would then be a window of its own, and a translucent one
+// gets a 32-bit visual that an X server without a compositor never blends, showing stale pixels.
+// A holder of its own keeps the panel without siblings, and its ancestors stay as they are.
+RaisedPanel* makeAdvertisementPanel(QWidget* overlay, const QRect& geometry) {
+    auto* holder = new QWidget(overlay);
+    holder->setObjectName(QStringLiteral("pnlAdHolder"));
+    holder->setGeometry(geometry);
+    auto* panel = new RaisedPanel(holder);
+    panel->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    panel->setGeometry(0, 0, geometry.width(), geometry.height());
+    return panel;
+}
+
 } // namespace
 
 TfrmStatistics::TfrmStatistics(QWidget* parent)
@@ -84,7 +99,7 @@ TfrmStatistics::TfrmStatistics(QWidget* parent)
       btAbort(new QPushButton(QStringLiteral("Abort"), pnlNotYet)),
       EsLabel1(
           new QLabel(QStringLiteral("Freeware sponsored by Velmor Corporation and :"), pnlNotYet)),
-      pnlAd(new RaisedPanel(pnlNotYet)), Timer1(new QTimer(this)), Timer2(new QTimer(this)),
+      pnlAd(makeAdvertisementPanel(pnlNotYet, QRect(76, 272, 472, 65))), Timer1(new QTimer(this)), Timer2(new QTimer(this)),
       pckStatDrive(new PickList), m_wizardRunner(runWizard), m_statusLabel(new QLabel) {
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(QStringLiteral("File Statistics Not Yet Collected"));
@@ -126,7 +141,6 @@ TfrmStatistics::TfrmStatistics(QWidget* parent)
     EsLabel1->setGeometry(76, 252, 472, 16);
     EsLabel1->setStyleSheet(QStringLiteral("color: gray; background: transparent;"));
     pnlAd->setObjectName(QStringLiteral("pnlAd"));
-    pnlAd->setGeometry(76, 272, 472, 65);
     pnlAd->setBevels(RaisedPanel::Bevel::lowered, RaisedPanel::Bevel::none, 1);
     pnlAd->setCursor(Qt::PointingHandCursor);
 
