@@ -46,8 +46,12 @@ std::string digitsOnly(std::string_view text) {
 }
 
 std::int32_t safeStrToInt(std::string_view text) {
-    if (!text.empty() && text.front() == '+')
+    // One sign at most: from_chars reads a minus but not a plus, so "+-5" must not reach it.
+    if (!text.empty() && text.front() == '+') {
         text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
+            return 0;
+    }
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
@@ -65,7 +69,8 @@ double safeStrToFloat(std::string_view text) {
         text.remove_prefix(1);
     }
     // Only digits, one decimal separator and an exponent are a number; from_chars alone would
-    // also take "inf" and "nan".
+    // also take "inf" and "nan". A further sign belongs only to the exponent, so that "--5" is
+    // not read as 5.
     for (std::size_t i = 0; i < text.size();) {
         if (!decimal.empty() && text.substr(i, decimal.size()) == decimal) {
             plain += '.';
@@ -73,7 +78,9 @@ double safeStrToFloat(std::string_view text) {
             continue;
         }
         const char c = text[i++];
-        if ((c >= '0' && c <= '9') || c == 'e' || c == 'E' || c == '+' || c == '-')
+        const bool exponentSign = (c == '+' || c == '-') && !plain.empty() &&
+                                  (plain.back() == 'e' || plain.back() == 'E');
+        if ((c >= '0' && c <= '9') || c == 'e' || c == 'E' || exponentSign)
             plain += c;
         else
             return 0;

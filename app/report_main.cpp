@@ -1,7 +1,5 @@
 // tally99-report: one collection over drive letters or folders, printed for people or as JSON.
-//   tally99-report [--include PATTERNS | --exclude PATTERNS] [--json] TARGET...
-// A TARGET is a drive letter (c:) or a folder, walked as a drive of its own. PATTERNS are
-// comma-separated type patterns such as *.doc,*.txt.
+// The usage text below says what it takes and what its exit codes mean.
 #include "app/helpers.h"
 #include "collect/report_run.h"
 #include "collect/report_writer.h"
@@ -12,16 +10,45 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
+constexpr const char* usageLine =
+    "usage: tally99-report [--include PATTERNS | --exclude PATTERNS] [--json] TARGET...\n"
+    "       tally99-report --help | --version\n";
+
+constexpr const char* helpText =
+    "\n"
+    "Counts the files of every TARGET in one run, as the statistics window of Tally 99 does,\n"
+    "and prints the totals: size classes, ages, attributes, cluster overhang, time of day and\n"
+    "file types.\n"
+    "\n"
+    "  TARGET    a drive letter such as c: (c: is /, other mounted file systems follow from\n"
+    "            d:, as ~/.config/tally99/drives.ini may change), or a folder, walked as a\n"
+    "            drive of its own\n"
+    "  PATTERNS  comma-separated type patterns such as *.doc,*.txt\n"
+    "\n"
+    "Options:\n"
+    "  --include PATTERNS  count only the files that match one of the patterns\n"
+    "  --exclude PATTERNS  count every file except those that match one of the patterns\n"
+    "  --json              print the totals as a JSON object instead of text\n"
+    "  --help              print this help and exit\n"
+    "  --version           print the program's name and version and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0  every target was walked\n"
+    "  1  a target could not be walked (a drive not ready, a folder that cannot be entered);\n"
+    "     the report covers the targets that were walked, and when none was, no report is\n"
+    "     printed\n"
+    "  2  usage error: an unknown option, a missing or second list of patterns, no target,\n"
+    "     more targets than drive letters\n";
+
 int usage(const std::string& problem) {
-    std::fprintf(stderr,
-                 "tally99-report: %s\nusage: tally99-report [--include PATTERNS | --exclude "
-                 "PATTERNS] [--json] TARGET...\n",
-                 problem.c_str());
+    std::fprintf(stderr, "tally99-report: %s\n%s", problem.c_str(), usageLine);
     return 2;
 }
 
@@ -60,59 +87,89 @@ std::string driveEntry(char letter) {
     return text;
 }
 
+struct Options {
+    SelectionFilter filter;
+    bool json = false;
+    std::vector<std::string> targets;
+};
+
+// The options of the command line; an exit code instead when the program is done (help,
+// version) or the line is wrong.
+std::optional<int> parseArguments(int argc, char* argv[], Options& options) {
+    options.filter.allFiles = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help") {
+            std::printf("%s%s", usageLine, helpText);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("tally99-report %s\n", TALLY_VERSION);
+            return 0;
+        }
+        if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--include" || arg == "--exclude") {
+            if (i + 1 >= argc)
+                return usage(arg + " needs a list of patterns");
+            if (!options.filter.allFiles)
+                return usage("only one of --include and --exclude may be given");
+            options.filter.allFiles = false;
+            options.filter.includeTypes = arg == "--include";
+            options.filter.excludeTypes = arg == "--exclude";
+            options.filter.setTypeEntries(typeEntriesOf(argv[++i]));
+        } else if (arg.starts_with("--")) {
+            return usage("unknown option " + arg);
+        } else if (arg.empty()) {
+            return usage("an empty target");
+        } else {
+            options.targets.push_back(arg);
+        }
+    }
+    if (options.targets.empty())
+        return usage("no target given");
+    return std::nullopt;
+}
+
+// The drive letter of a target; a folder gets a letter of its own, remembered in folders with
+// the folder as typed. Whether the folder exists is the run's to find out, as for a drive.
+std::optional<char> driveOfTarget(const std::string& target, std::map<char, std::string>& folders) {
+    if (isDriveLetter(target))
+        return static_cast<char>(target[0] | 0x20);
+    std::error_code error;
+    std::filesystem::path folder = std::filesystem::weakly_canonical(target, error);
+    if (error)
+        folder = std::filesystem::absolute(target, error);
+    const auto letter = platform::mapFolderAsDrive(folder.string());
+    if (letter)
+        folders[*letter] = target;
+    return letter;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    SelectionFilter filter;
-    filter.allFiles = true;
-    bool json = false;
-    std::vector<std::string> targets;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--json") {
-            json = true;
-        } else if (arg == "--include" || arg == "--exclude") {
-            if (i + 1 >= argc)
-                return usage(arg + " needs a list of patterns");
-            if (!filter.allFiles)
-                return usage("only one of --include and --exclude may be given");
-            filter.allFiles = false;
-            filter.includeTypes = arg == "--include";
-            filter.excludeTypes = arg == "--exclude";
-            filter.setTypeEntries(typeEntriesOf(argv[++i]));
-        } else if (arg.starts_with("--")) {
-            return usage("unknown option " + arg);
-        } else {
-            targets.push_back(arg);
-        }
-    }
-    if (targets.empty())
-        return usage("no target given");
+    Options options;
+    if (const auto done = parseArguments(argc, argv, options))
+        return *done;
 
-    for (const auto& target : targets) {
-        char letter = 0;
-        if (isDriveLetter(target)) {
-            letter = static_cast<char>(target[0] | 0x20);
-        } else {
-            std::error_code error;
-            const auto folder = std::filesystem::canonical(target, error);
-            if (error || !std::filesystem::is_directory(folder, error)) {
-                std::fprintf(stderr, "tally99-report: %s is not a folder\n", target.c_str());
-                return 1;
-            }
-            const auto mapped = platform::mapFolderAsDrive(folder.string());
-            if (!mapped)
-                return usage("too many targets");
-            letter = *mapped;
-        }
-        filter.drives.push_back(driveEntry(letter));
+    std::map<char, std::string> folders;
+    for (const auto& target : options.targets) {
+        const auto letter = driveOfTarget(target, folders);
+        if (!letter)
+            return usage("too many targets");
+        options.filter.drives.push_back(driveEntry(*letter));
     }
 
-    ReportRun run(filter);
+    ReportRun run(options.filter, std::move(folders));
     const bool complete = run.run();
-    const std::string out = json ? reportJson(run.statistics(), run.status())
-                                 : reportText(run.statistics(), run.status());
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    // With no target walked the accumulators hold nothing worth printing: the messages on
+    // stderr and the exit code are the whole answer.
+    if (run.drivesWalked() > 0) {
+        const std::string out = options.json ? reportJson(run.statistics(), run.status())
+                                             : reportText(run.statistics(), run.status());
+        std::fwrite(out.data(), 1, out.size(), stdout);
+    }
     return complete ? 0 : 1;
 }

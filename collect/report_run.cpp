@@ -2,33 +2,75 @@
 
 #include "app/helpers.h"
 #include "collect/drive_scan.h"
+#include "platform/drives.h"
 #include "platform/message_hook.h"
 #include "space/overhang.h"
 #include "types/type_entry.h"
 
-ReportRun::ReportRun(SelectionFilter filter) : m_filter(std::move(filter)) {}
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+// Why a drive's directory cannot be listed; none when it can. The walk opens a drive's root
+// the same way, so what fails here would fail there.
+std::error_code listingError(const std::optional<std::string>& directory) {
+    if (!directory)
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    std::error_code error;
+    const std::filesystem::directory_iterator listing(*directory, error);
+    return error;
+}
+
+} // namespace
+
+ReportRun::ReportRun(SelectionFilter filter, std::map<char, std::string> folders)
+    : m_filter(std::move(filter)), m_folders(std::move(folders)) {}
 
 bool ReportRun::run() {
     bool failed = false;
-    platform::setMessageHook(
-        [&failed](platform::MessageKind kind, const std::string& title, const std::string& text) {
-            failed = failed || kind == platform::MessageKind::Error;
-            std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-            return platform::MessageResult::Ok;
-        });
+    bool driveFailed = false;
+    platform::setMessageHook([&driveFailed](platform::MessageKind kind, const std::string& title,
+                                            const std::string& text) {
+        driveFailed = driveFailed || kind == platform::MessageKind::Error;
+        std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+        return platform::MessageResult::Ok;
+    });
     m_stats.clearVariables(nullptr);
+    m_drivesWalked = 0;
     for (const auto& drive : m_filter.drives) {
         m_currentDrive = drive;
+        if (!drive.empty() && !folderCanBeEntered(drive.front())) {
+            failed = true;
+            continue;
+        }
         if (drive.empty() || !driveReady(drive.front())) {
             std::fprintf(stderr, "Drive %s is not ready\n", drive.c_str());
             failed = true;
             continue;
         }
         computeClusterSize(m_stats, drive);
+        driveFailed = false;
         DriveScan(m_stats, *this).scan();
+        if (driveFailed)
+            failed = true;
+        else
+            ++m_drivesWalked;
     }
     platform::setMessageHook({});
     return !failed;
+}
+
+bool ReportRun::folderCanBeEntered(char letter) const {
+    const auto folder = m_folders.find(letter);
+    if (folder == m_folders.end())
+        return true;
+    const std::error_code error = listingError(platform::driveDirectory(letter));
+    if (!error)
+        return true;
+    std::fprintf(stderr, "tally99-report: cannot enter folder %s: %s\n", folder->second.c_str(),
+                 error.message().c_str());
+    return false;
 }
 
 void ReportRun::doFileTypes() {

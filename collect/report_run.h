@@ -2,20 +2,27 @@
 // One collection run without a window, for tally99-report: the drives of a selection walked in
 // order exactly as the statistics window walks them (reset once, overhang only for a single
 // drive, the cluster size per drive), with the status text kept instead of shown.
+// A folder the user named is walked as the drive letter it was mapped to, but what is said
+// about it on stderr names the folder as the user typed it: the letter means nothing to them.
 
 #include "collect/drive_statistics.h"
 #include "collect/scan_host.h"
 #include "types/selection_filter.h"
 
+#include <map>
 #include <string>
 
 class ReportRun final : public ScanHost {
 public:
-    explicit ReportRun(SelectionFilter filter);
+    // folders: for each letter mapped to a folder of the user's, that folder as typed.
+    explicit ReportRun(SelectionFilter filter, std::map<char, std::string> folders = {});
 
     // Walks every drive of the selection; false when a drive was not ready or could not be
-    // entered (its message has been shown through the message hook).
+    // entered (its message has been written to stderr).
     [[nodiscard]] bool run();
+    // How many drives of the selection were entered and walked; with none, the accumulators
+    // hold no result.
+    [[nodiscard]] int drivesWalked() const { return m_drivesWalked; }
 
     [[nodiscard]] const DriveStatistics& statistics() const { return m_stats; }
     [[nodiscard]] const std::string& status() const { return m_status; }
@@ -33,8 +40,13 @@ public:
     void doFileTypes() override;
 
 private:
+    // False, with the reason on stderr, when the folder behind a letter cannot be listed.
+    [[nodiscard]] bool folderCanBeEntered(char letter) const;
+
     SelectionFilter m_filter;
+    std::map<char, std::string> m_folders;
     DriveStatistics m_stats;
     std::string m_currentDrive;
     std::string m_status;
+    int m_drivesWalked = 0;
 };

@@ -3,6 +3,7 @@
 #include "app/maker.h"
 #include "app/samples_window.h"
 #include "app/shell_open.h"
+#include "fake_xdg_open.h"
 #include "platform/message_hook.h"
 #include "ui/effect_label.h"
 
@@ -120,6 +121,39 @@ TEST_F(AboutWindowTest, WorkingBrowserShowsNoMessage) {
     EXPECT_EQ(m_beeps, 0);
     EXPECT_EQ(m_opened.size(), 1U);
     EXPECT_FALSE(about.isVisible());
+}
+
+// The real launcher, a fake xdg-open first on PATH: one that finds no browser exits 3.
+TEST_F(AboutWindowTest, AFailingLauncherIsReportedOnceFromTheLabelAndFromTheButton) {
+    setShellOpenHook({});
+    tally_test::FakeXdgOpen launcher("exit 3");
+    TfrmAbout about;
+    about.show();
+    clickLabel(about.webLabel());
+    ASSERT_EQ(m_messages.size(), 1U);
+    EXPECT_EQ(m_messages[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(m_messages[0].text, "Couldn't open web browser for home page.");
+    EXPECT_TRUE(about.isVisible());
+
+    about.btWeb()->click();
+    ASSERT_EQ(m_messages.size(), 2U);
+    EXPECT_EQ(m_messages[1].text, "Couldn't open web browser for home page.");
+    EXPECT_EQ(m_beeps, 2);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(launcher.launches(), (std::vector<std::string>{std::string(maker::webAddress),
+                                                             std::string(maker::webAddress)}));
+}
+
+TEST_F(AboutWindowTest, AWorkingLauncherShowsNoMessage) {
+    setShellOpenHook({});
+    tally_test::FakeXdgOpen launcher("exit 0");
+    TfrmAbout about;
+    about.show();
+    clickLabel(about.webLabel());
+    about.btWeb()->click();
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(m_beeps, 0);
+    EXPECT_EQ(launcher.launches().size(), 2U);
 }
 
 TEST_F(AboutWindowTest, EachArrowShowsExactlyItsOwnSample) {

@@ -58,11 +58,15 @@ TEST(Helpers, ConversionsNeverRaiseAndGiveZeroForBadText) {
     EXPECT_EQ(safeStrToInt("-7"), -7);
     EXPECT_EQ(safeStrToInt("+3"), 3);
     EXPECT_EQ(safeStrToInt("-2147483648"), -2147483648LL);
-    for (const char* bad : {"", "12a", "2147483648", " ", "0x10", "1.5"})
+    for (const char* bad :
+         {"", "12a", "2147483648", " ", "0x10", "1.5", "+-5", "-+5", "--5", "++5"})
         EXPECT_EQ(safeStrToInt(bad), 0) << bad;
     EXPECT_DOUBLE_EQ(safeStrToFloat("1.5"), 1.5);
     EXPECT_DOUBLE_EQ(safeStrToFloat("-2.5e3"), -2500);
-    for (const char* bad : {"", "inf", "nan", "1,234", "12 KB", "-"})
+    EXPECT_DOUBLE_EQ(safeStrToFloat("+2.5E+3"), 2500);
+    EXPECT_DOUBLE_EQ(safeStrToFloat("1e-2"), 0.01);
+    for (const char* bad : {"", "inf", "nan", "1,234", "12 KB", "-", "--5", "+-5", "-+5", "++5",
+                            "5-", "1-2", "1e--2", "-e5"})
         EXPECT_EQ(safeStrToFloat(bad), 0.0) << bad;
     EXPECT_EQ(digitsOnly("1,234 KB"), "1234");
 }
