@@ -1,7 +1,9 @@
 #include "platform/ini_document.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <unordered_map>
 
 namespace platform {
 
@@ -18,17 +20,16 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
+char foldLetter(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+std::string foldedName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        c = foldLetter(c);
     }
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    return folded;
 }
 
 // The name of a "[name]" line, or nothing for any other line.
@@ -67,6 +68,18 @@ std::optional<KeyLine> keyLine(std::string_view line) {
 
 } // namespace
 
+bool IniDocument::sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (foldLetter(a[i]) != foldLetter(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 IniDocument::IniDocument(std::string_view text) {
     if (text.find("\r\n") != std::string_view::npos) {
         m_newline = "\r\n";
@@ -99,7 +112,7 @@ IniDocument IniDocument::load(const std::string& path) {
 std::optional<std::size_t> IniDocument::findSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
         const auto name = sectionName(m_lines[i]);
-        if (name && equalsIgnoringCase(*name, trimmed(section))) {
+        if (name && sameName(*name, trimmed(section))) {
             return i;
         }
     }
@@ -114,34 +127,67 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     }
     for (std::size_t i = *start + 1; i < m_lines.size() && !sectionName(m_lines[i]); ++i) {
         const auto line = keyLine(m_lines[i]);
-        if (line && equalsIgnoringCase(line->key, trimmed(key))) {
+        if (line && sameName(line->key, trimmed(key))) {
             return std::string(line->value);
         }
     }
     return std::nullopt;
 }
 
-void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string newLine = std::string(trimmed(key)) + "=" + std::string(value);
+std::vector<IniEntry> IniDocument::entries(std::string_view section) const {
+    std::vector<IniEntry> result;
     const auto start = findSection(section);
     if (!start) {
-        m_lines.push_back("[" + std::string(trimmed(section)) + "]");
-        m_lines.push_back(newLine);
+        return result;
+    }
+    for (std::size_t i = *start + 1; i < m_lines.size() && !sectionName(m_lines[i]); ++i) {
+        if (const auto line = keyLine(m_lines[i])) {
+            result.push_back({std::string(line->key), std::string(line->value)});
+        }
+    }
+    return result;
+}
+
+void IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    setValues(section, {{std::string(key), std::string(value)}});
+}
+
+void IniDocument::setValues(std::string_view section, const std::vector<IniEntry>& entries) {
+    if (entries.empty()) {
         return;
     }
+    auto start = findSection(section);
+    if (!start) {
+        start = m_lines.size();
+        m_lines.push_back("[" + std::string(trimmed(section)) + "]");
+    }
+    // Where each key of the section is: an index below m_lines.size() is a line of the
+    // document, one above it a line still to be appended to the section.
+    std::unordered_map<std::string, std::size_t> lineOfKey;
     std::size_t insertAt = *start + 1;
     for (std::size_t i = *start + 1; i < m_lines.size() && !sectionName(m_lines[i]); ++i) {
-        const auto line = keyLine(m_lines[i]);
-        if (!line) {
-            continue;
+        if (const auto line = keyLine(m_lines[i])) {
+            lineOfKey.try_emplace(foldedName(line->key), i);
+            insertAt = i + 1;
         }
-        if (equalsIgnoringCase(line->key, trimmed(key))) {
-            m_lines[i] = newLine;
-            return;
-        }
-        insertAt = i + 1;
     }
-    m_lines.insert(m_lines.begin() + std::ptrdiff_t(insertAt), newLine);
+    std::vector<std::string> appended;
+    for (const auto& entry : entries) {
+        const auto key = trimmed(entry.name);
+        std::string newLine = std::string(key) + "=" + entry.value;
+        const auto [place, isNew] =
+            lineOfKey.try_emplace(foldedName(key), m_lines.size() + appended.size());
+        if (isNew) {
+            appended.push_back(std::move(newLine));
+        } else if (place->second < m_lines.size()) {
+            m_lines[place->second] = std::move(newLine);
+        } else {
+            appended[place->second - m_lines.size()] = std::move(newLine);
+        }
+    }
+    m_lines.insert(m_lines.begin() + std::ptrdiff_t(insertAt),
+                   std::make_move_iterator(appended.begin()),
+                   std::make_move_iterator(appended.end()));
 }
 
 std::string IniDocument::text() const {

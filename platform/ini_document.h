@@ -12,6 +12,12 @@
 
 namespace platform {
 
+// One key line: its name and its value as a look-up reads it (trimmed, quotes taken off).
+struct IniEntry {
+    std::string name;
+    std::string value;
+};
+
 class IniDocument final {
 public:
     IniDocument() = default;
@@ -24,15 +30,24 @@ public:
     [[nodiscard]] std::optional<std::string> value(std::string_view section,
                                                    std::string_view key) const;
 
+    // Every key line of the first matching section, in the order of the file.
+    [[nodiscard]] std::vector<IniEntry> entries(std::string_view section) const;
+
     // Replaces the key's line, or appends the key after the last key line of its section, or
     // appends the section at the end of the document.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
+    // setValue for each entry in turn, with the section's lines gone over once for them all,
+    // so that a list of a thousand keys costs about as much as one key.
+    void setValues(std::string_view section, const std::vector<IniEntry>& entries);
 
     [[nodiscard]] std::string text() const;
 
     [[nodiscard]] bool hasSection(std::string_view section) const {
         return findSection(section).has_value();
     }
+
+    // Section and key names are equal when they differ at most in the case of letters a-z.
+    [[nodiscard]] static bool sameName(std::string_view a, std::string_view b);
 
 private:
     // Index of the section's header line, or nothing.

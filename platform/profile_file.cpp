@@ -1,7 +1,6 @@
 #include "platform/profile_file.h"
 
 #include "platform/config_folder.h"
-#include "platform/ini_document.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -66,13 +65,18 @@ std::string getPrivateProfileString(const std::string& section, const std::strin
 
 bool writePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& fileName) {
+    return writePrivateProfileStrings(section, {{key, value}}, fileName);
+}
+
+bool writePrivateProfileStrings(const std::string& section, const std::vector<IniEntry>& keys,
+                                const std::string& fileName) {
     const auto path = configFilePath(fileName);
     // A read-only settings file stays as it is, as it would on a read-only medium.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
         return false;
     }
     auto document = IniDocument::load(path);
-    document.setValue(section, key, value);
+    document.setValues(section, keys);
     return replaceFileAtomically(path, document.text());
 }
 

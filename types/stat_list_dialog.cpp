@@ -1,6 +1,7 @@
 #include "types/stat_list_dialog.h"
 
 #include "platform/message_hook.h"
+#include "types/byte_entries.h"
 #include "types/dialog_frame.h"
 #include "types/select_extension_dialog.h"
 #include "types/type_list_store.h"
@@ -83,10 +84,7 @@ TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
 }
 
 std::vector<std::string> TfrmStatList::entries() const {
-    std::vector<std::string> lines;
-    for (const QString& line : PickList1->items())
-        lines.push_back(toBytes(line));
-    return lines;
+    return byteEntries(*PickList1);
 }
 
 void TfrmStatList::showEvent(QShowEvent* event) {
@@ -111,7 +109,7 @@ void TfrmStatList::FormShow() {
     std::vector<std::string> lines;
     ReadStatFilesFromDisk(lines, m_section);
     for (const std::string& line : lines)
-        PickList1->addItem(toText(line));
+        addByteEntry(*PickList1, line);
     setCounter();
 }
 
@@ -158,7 +156,7 @@ void TfrmStatList::addEntry(std::vector<std::string>& lines, const std::string& 
     if (containsLineIgnoringCase(lines, line))
         return;
     lines.push_back(line);
-    PickList1->addItem(toText(line));
+    addByteEntry(*PickList1, line);
 }
 
 void TfrmStatList::setCounter() {

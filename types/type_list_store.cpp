@@ -3,6 +3,7 @@
 #include "app/helpers.h"
 #include "platform/config_folder.h"
 #include "platform/profile_file.h"
+#include "platform/profile_section.h"
 #include "types/type_description.h"
 #include "types/type_pattern.h"
 
@@ -11,13 +12,9 @@
 #include <iterator>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace {
-
-// A hand-edited "Number" far beyond the keys in the file would make loading read billions of
-// missing keys. Our own writer never leaves gaps, so this many missing keys in a row means the
-// rest is missing too.
-constexpr int maxMissingKeysInARow = 4096;
 
 // A whole number in 32 bits: decimal, or hexadecimal after "0x" or "0X", with an optional sign.
 std::optional<std::int32_t> parseWholeNumber(std::string_view text) {
@@ -62,37 +59,27 @@ std::string describedEntry(std::string_view pattern) {
 } // namespace
 
 void ReadStatFilesFromDisk(std::vector<std::string>& list, const std::string& section) {
-    const std::int32_t count =
-        parseWholeNumber(platform::getPrivateProfileString(section, "Number", "", settingsFileName))
-            .value_or(-1);
+    const auto keys = platform::ProfileSection::read(section, settingsFileName);
+    const std::int32_t count = parseWholeNumber(keys.value("Number").value_or("")).value_or(-1);
     list.clear();
-    int missingInARow = 0;
-    for (std::int32_t k = 1; k <= count && missingInARow < maxMissingKeysInARow; ++k) {
-        const std::string pattern = platform::getPrivateProfileString(
-            section, fileKey(static_cast<std::size_t>(k)), "", settingsFileName);
-        if (pattern.empty()) {
-            ++missingInARow;
-            continue;
-        }
-        missingInARow = 0;
-        list.push_back(describedEntry(pattern));
-    }
+    // File1 to File<count> in turn, each kept when present and not empty; a hand-edited
+    // "Number" of two billion costs no more than the keys the file really has.
+    for (const std::string& pattern : keys.numberedValues("File", count))
+        if (!pattern.empty())
+            list.push_back(describedEntry(pattern));
     if (count < 0)
         for (const char* pattern : {"*.doc", "*.exe", "*.dll"})
             list.push_back(describedEntry(pattern));
 }
 
 bool WriteStatFilesToDisk(const std::vector<std::string>& list, const std::string& section) {
-    const auto write = [&section](const std::string& key, std::string_view value) {
-        if (platform::writePrivateProfileString(section, key, std::string(value), settingsFileName))
-            return true;
-        showError("Unable to write to " + platform::configFilePath(settingsFileName));
-        return false;
-    };
-    if (!write("Number", decimalText(list.size())))
-        return false;
+    std::vector<platform::IniEntry> keys;
+    keys.reserve(list.size() + 1);
+    keys.push_back({"Number", decimalText(list.size())});
     for (std::size_t k = 1; k <= list.size(); ++k)
-        if (!write(fileKey(k), entryPattern(list[k - 1])))
-            return false;
-    return true;
+        keys.push_back({fileKey(k), std::string(entryPattern(list[k - 1]))});
+    if (platform::writePrivateProfileStrings(section, keys, settingsFileName))
+        return true;
+    showError("Unable to write to " + platform::configFilePath(settingsFileName));
+    return false;
 }

@@ -3,7 +3,8 @@
 // tally98.ini. Only the patterns are stored (File1..FileN and their count "Number"); the
 // descriptions are looked up afresh on every load. Reading never writes: the three default
 // entries a section without a "Number" yields reach the file only when the editor saves.
-// Each key is one profile-file write, and every write replaces the file atomically.
+// A load parses the file once; a save replaces the whole file once, so a save that fails
+// leaves the previous file exactly as it was.
 
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@ inline constexpr const char* excludeSection = "Exclude";
 void ReadStatFilesFromDisk(std::vector<std::string>& list, const std::string& section);
 
 // Stores the patterns of list (each line's text before its first TAB) as the section: "Number"
-// and File1..FileN; keys beyond N are left as they are. When a key cannot be written, writing
-// stops there, the error box "Unable to write to <file>" is shown and false is returned.
+// and File1..FileN; keys beyond N are left as they are. When the file cannot be written, none
+// of the keys reach it, the error box "Unable to write to <file>" is shown and false is
+// returned.
 [[nodiscard]] bool WriteStatFilesToDisk(const std::vector<std::string>& list,
                                         const std::string& section);

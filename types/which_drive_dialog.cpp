@@ -1,5 +1,6 @@
 #include "types/which_drive_dialog.h"
 
+#include "types/byte_entries.h"
 #include "types/dialog_frame.h"
 #include "types/drive_list.h"
 #include "types/stat_list_dialog.h"
@@ -136,14 +137,12 @@ TfrmWhichDrive::TfrmWhichDrive(QWidget* owner)
 
 WizardAnswer TfrmWhichDrive::answer() const {
     WizardAnswer result;
-    for (const QString& drive : pckDrive->markedItems())
-        result.drives.push_back(toBytes(drive));
+    result.drives = markedByteEntries(*pckDrive);
     result.allFiles = allFiles;
     result.includeTypes = includeTypes;
     result.excludeTypes = excludeTypes;
     if (!allFiles)
-        for (const QString& type : PickList1->markedItems())
-            result.typeEntries.push_back(toBytes(type));
+        result.typeEntries = markedByteEntries(*PickList1);
     return result;
 }
 
@@ -169,7 +168,7 @@ void TfrmWhichDrive::showEvent(QShowEvent* event) {
 void TfrmWhichDrive::FormShow() {
     pckDrive->clear();
     for (const DriveListEntry& entry : machineDriveList(DriveListKind::wizard))
-        pckDrive->setMarked(pckDrive->addItem(toText(entry.text)), entry.marked);
+        pckDrive->setMarked(addByteEntry(*pckDrive, entry.text), entry.marked);
     pckDriveClick();
 }
 
@@ -247,7 +246,7 @@ void TfrmWhichDrive::loadTypes() {
     ReadStatFilesFromDisk(lines, typeSection());
     PickList1->clear();
     for (const std::string& line : lines)
-        PickList1->addItem(toText(line));
+        addByteEntry(*PickList1, line);
     btOK->setEnabled(false);
     setCounter(0);
 }

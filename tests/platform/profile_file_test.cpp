@@ -1,10 +1,13 @@
+#include "file_size_limit.h"
 #include "platform/config_folder.h"
 #include "platform/profile_file.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include <sys/stat.h>
@@ -52,6 +55,42 @@ TEST(ProfileFile, LookupsIgnoreCaseAndKeepOtherLines) {
     ASSERT_TRUE(writePrivateProfileString("Exclude", "Number", "0", path));
     EXPECT_EQ(readFile(path), "; comment\n[Include]\nnumber=3\nFile1=*.doc\tWord\nFile2=*.txt\n\n"
                               "[Other]\nx=\"quoted\"\n[Exclude]\nNumber=0\n");
+}
+
+TEST(ProfileFile, SeveralKeysInOneWriteEndAsTheyWouldOneByOne) {
+    tally_test::TempFolder temp;
+    const std::string before = "; c\n[Include]\nnumber=1\nFile1=*.old\nExtra=1\n\n[Other]\nx=1\n";
+    const std::vector<IniEntry> keys{
+        {"Number", "3"}, {"File1", "*.a"}, {"File2", "*.b"}, {"file2", "*.B"}, {"File3", "*.c"}};
+    const auto together = temp.path() + "/together.ini";
+    const auto oneByOne = temp.path() + "/one.ini";
+    writeFile(together, before);
+    writeFile(oneByOne, before);
+    ASSERT_TRUE(writePrivateProfileStrings("INCLUDE", keys, together));
+    for (const auto& key : keys)
+        ASSERT_TRUE(writePrivateProfileString("INCLUDE", key.name, key.value, oneByOne));
+    EXPECT_EQ(
+        readFile(together),
+        "; c\n[Include]\nNumber=3\nFile1=*.a\nExtra=1\nfile2=*.B\nFile3=*.c\n\n[Other]\nx=1\n");
+    EXPECT_EQ(readFile(together), readFile(oneByOne));
+
+    ASSERT_TRUE(writePrivateProfileStrings("New", {{"a", "1"}, {"b", "2"}}, together));
+    EXPECT_TRUE(readFile(together).ends_with("x=1\n[New]\na=1\nb=2\n"));
+}
+
+// The disk has room for the old file but not for the new one.
+TEST(ProfileFile, AWriteThatDoesNotFitLeavesTheFileAsItWas) {
+    tally_test::TempFolder temp;
+    const auto path = temp.path() + "/full.ini";
+    const std::string before = "[A]\nk=1\n";
+    writeFile(path, before);
+    const int code = tally_test::exitCodeWithFileSizeLimit(before.size(), [&] {
+        return writePrivateProfileStrings("A", {{"k", "2"}, {"longer", "value"}}, path) ? 1 : 0;
+    });
+    EXPECT_EQ(code, 0) << "the write reported success";
+    EXPECT_EQ(readFile(path), before);
+    const std::filesystem::directory_iterator folder(temp.path());
+    EXPECT_EQ(std::distance(begin(folder), end(folder)), 1) << "a temporary file was left";
 }
 
 TEST(ProfileFile, FirstWriteCreatesFolderAndFile) {

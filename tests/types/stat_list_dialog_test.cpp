@@ -21,8 +21,10 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 
 namespace fs = std::filesystem;
 using platform::MessageResult;
@@ -56,8 +58,19 @@ protected:
         platform::setClassRegistry(nullptr);
     }
 
-    [[nodiscard]] bool settingsExist() const {
-        return fs::exists(fs::path(m_home.path()) / "tally99" / settingsFileName);
+    [[nodiscard]] fs::path settingsFile() const {
+        return fs::path(m_home.path()) / "tally99" / settingsFileName;
+    }
+    [[nodiscard]] bool settingsExist() const { return fs::exists(settingsFile()); }
+    void writeSettings(const std::string& text) const {
+        fs::create_directories(settingsFile().parent_path());
+        std::ofstream(settingsFile(), std::ios::binary) << text;
+    }
+    [[nodiscard]] std::string settingsText() const {
+        std::ifstream file(settingsFile(), std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
     }
 
     template <typename T> static T* part(QWidget& dialog, const char* name) {
@@ -176,6 +189,19 @@ TEST_F(ListEditor, CloseStoresTheListAndTheCloseBoxDoesNot) {
     std::vector<std::string> stored;
     ReadStatFilesFromDisk(stored, includeSection);
     EXPECT_EQ(stored, (std::vector<std::string>{"*.dll\tdllfile", "*.exe\texefile"}));
+}
+
+// A Latin-1 byte shows as a replacement character, but the entry keeps its bytes.
+TEST_F(ListEditor, PatternsThatAreNotUtf8AreStoredByteForByte) {
+    const std::string before = "[Include]\nNumber=3\nFile1=*.doc\nFile2=*.txt\nFile3=*.\xe4\n";
+    writeSettings(before);
+    TfrmStatList editor(includeSection);
+    editor.show();
+    ASSERT_EQ(editor.entries().size(), 3u);
+    EXPECT_TRUE(editor.entries()[2].starts_with("*.\xe4\t")) << editor.entries()[2];
+    click(editor, "btClose");
+    EXPECT_EQ(editor.result(), QDialog::Accepted);
+    EXPECT_EQ(settingsText(), before);
 }
 
 TEST_F(ListEditor, EscapeStoresLikeClose) {

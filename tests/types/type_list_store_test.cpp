@@ -2,6 +2,7 @@
 
 #include "platform/class_registry.h"
 #include "platform/config_folder.h"
+#include "platform/file_size_limit.h"
 #include "platform/memory_class_registry.h"
 #include "platform/message_hook.h"
 #include "platform/profile_file.h"
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,7 +50,13 @@ protected:
     [[nodiscard]] fs::path settingsFile() const { return settingsFolder() / settingsFileName; }
     void writeSettings(const std::string& text) const {
         fs::create_directories(settingsFolder());
-        std::ofstream(settingsFile()) << text;
+        std::ofstream(settingsFile(), std::ios::binary) << text;
+    }
+    [[nodiscard]] std::string settingsText() const {
+        std::ifstream file(settingsFile(), std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
     }
     [[nodiscard]] static std::string read(const std::string& section, const std::string& key) {
         return platform::getPrivateProfileString(section, key, "<none>", settingsFileName);
@@ -131,6 +139,47 @@ TEST_F(TypeListStore, AHugeNumberWithFewKeysLoadsWhatIsThere) {
     writeSettings("[Include]\nNumber=2147483647\nFile1=*.doc\nFile2=*.txt\n");
     EXPECT_EQ(load(includeSection),
               (std::vector<std::string>{"*.doc\tWord document", "*.txt\tText Document"}));
+}
+
+TEST_F(TypeListStore, EveryKeyFromOneToNumberIsReadHoweverManyAreMissing) {
+    writeSettings("[Include]\nNumber=4097\nFile4097=*.txt\n");
+    EXPECT_EQ(load(includeSection), std::vector<std::string>{"*.txt\tText Document"});
+
+    // Keys come in the order of their numbers, the first of two equal names counts, and only
+    // names that are "File" and the number as written in decimal are read.
+    writeSettings("[Include]\nNumber=2000000000\nFile2000000001=*.exe\nFile2000000000=*.doc\n"
+                  "file7=*.txt\nFILE7=*.dll\nFile07=*.exe\nFile 3=*.exe\nFile-1=*.exe\n");
+    EXPECT_EQ(load(includeSection),
+              (std::vector<std::string>{"*.txt\tText Document", "*.doc\tWord document"}));
+}
+
+// The new list needs a longer file than the disk has room for: nothing of it may reach the
+// file, and the user hears of it.
+TEST_F(TypeListStore, AFailedSaveLeavesThePreviousFileAsItWas) {
+    const std::string before = "; mine\n[Include]\nNumber=3\nFile1=*.aaa\nFile2=*.bbb\n"
+                               "File3=*.ccc\n[Exclude]\nNumber=0\n";
+    writeSettings(before);
+    const std::string expected = "Unable to write to " + settingsFile().string();
+    const int code = tally_test::exitCodeWithFileSizeLimit(before.size(), [&] {
+        int boxes = 0;
+        bool rightBox = false;
+        platform::setMessageHook(
+            [&](platform::MessageKind kind, const std::string&, const std::string& text) {
+                ++boxes;
+                rightBox = kind == platform::MessageKind::Error && text == expected;
+                return platform::MessageResult::Ok;
+            });
+        platform::setBeepHook([] {});
+        const bool written =
+            WriteStatFilesToDisk({"*.bbb", "*.ccc", "*.longer", "*.more"}, includeSection);
+        return !written && boxes == 1 && rightBox ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0) << "expected a failed save and one error box: " << expected;
+    EXPECT_EQ(settingsText(), before);
+
+    ASSERT_TRUE(WriteStatFilesToDisk({"*.bbb", "*.ccc", "*.longer", "*.more"}, includeSection));
+    EXPECT_EQ(settingsText(), "; mine\n[Include]\nNumber=4\nFile1=*.bbb\nFile2=*.ccc\n"
+                              "File3=*.longer\nFile4=*.more\n[Exclude]\nNumber=0\n");
 }
 
 // The folder is made read-only; root ignores that, so the write runs in a child that gives up

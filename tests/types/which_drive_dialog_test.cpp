@@ -1,4 +1,5 @@
 #include "collect/fake_drives.h"
+#include "types/selection_filter.h"
 #include "types/which_drive_dialog.h"
 #include "ui/effect_label.h"
 #include "ui/pick_list.h"
@@ -157,6 +158,28 @@ TEST_F(WhichDriveTest, ExcludeModeUsesItsOwnSection) {
     EXPECT_FALSE(answer.includeTypes);
     ASSERT_EQ(answer.typeEntries.size(), 1u);
     EXPECT_TRUE(answer.typeEntries[0].starts_with("*.bak\t"));
+}
+
+// A pattern holding a Latin-1 byte reaches the run's selection as the bytes of the file.
+TEST_F(WhichDriveTest, ATypeThatIsNotUtf8IsHandedOverByteForByte) {
+    std::ofstream(drives.configFolder() + "/tally98.ini", std::ios::binary)
+        << "[Include]\nNumber=2\nFile1=*.\xe4\nFile2=*.txt\n";
+    wizard.btNext1->click();
+    wizard.rbInclude->setChecked(true);
+    wizard.btNext2->click();
+    ASSERT_EQ(wizard.PickList1->count(), 2);
+    clickEntry(*wizard.PickList1, 0);
+    wizard.btOK->click();
+    const WizardAnswer answer = wizard.answer();
+    ASSERT_EQ(answer.typeEntries.size(), 1u);
+    EXPECT_TRUE(answer.typeEntries[0].starts_with("*.\xe4\t")) << answer.typeEntries[0];
+
+    SelectionFilter filter;
+    handOverWizardAnswer(answer, filter);
+    EXPECT_TRUE(filter.isThisSelected("lat.\xe4"));
+    EXPECT_TRUE(filter.isThisSelected("LAT.\xe4"));
+    EXPECT_FALSE(filter.isThisSelected("lat.\xc3\xa4")) << "the UTF-8 spelling is another name";
+    EXPECT_FALSE(filter.isThisSelected("lat.txt"));
 }
 
 TEST_F(WhichDriveTest, AddDeleteReloadsTheListAfterTheEditorCloses) {
