@@ -1,6 +1,7 @@
 // tally99-report as a user meets it: the built program run with arguments, its exit status,
 // what it prints on stdout and on stderr. CMake names the program in $TALLY99_REPORT and the
 // project's version in $TALLY99_VERSION.
+#include "platform/file_text.h"
 #include "platform/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -26,13 +27,6 @@ struct Outcome {
     std::string out;
     std::string err;
 };
-
-std::string readAll(const std::string& path) {
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // A folder open to everyone (a child without privileges must reach it) holding a copy of the
 // program, a configuration with no automatic drives, and the trees a test walks.
@@ -81,7 +75,8 @@ protected:
         }
         int status = 0;
         ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readAll(outPath), readAll(errPath)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, tally_test::fileText(outPath),
+                tally_test::fileText(errPath)};
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "file_size_limit.h"
+#include "file_text.h"
 #include "platform/config_folder.h"
 #include "platform/profile_file.h"
 #include "temp_folder.h"
@@ -17,13 +18,6 @@
 using namespace platform;
 
 namespace {
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -53,8 +47,9 @@ TEST(ProfileFile, LookupsIgnoreCaseAndKeepOtherLines) {
     ASSERT_TRUE(writePrivateProfileString("INCLUDE", "number", "3", path));
     ASSERT_TRUE(writePrivateProfileString("Include", "File2", "*.txt", path));
     ASSERT_TRUE(writePrivateProfileString("Exclude", "Number", "0", path));
-    EXPECT_EQ(readFile(path), "; comment\n[Include]\nnumber=3\nFile1=*.doc\tWord\nFile2=*.txt\n\n"
-                              "[Other]\nx=\"quoted\"\n[Exclude]\nNumber=0\n");
+    EXPECT_EQ(tally_test::fileText(path),
+              "; comment\n[Include]\nnumber=3\nFile1=*.doc\tWord\nFile2=*.txt\n\n"
+              "[Other]\nx=\"quoted\"\n[Exclude]\nNumber=0\n");
 }
 
 TEST(ProfileFile, SeveralKeysInOneWriteEndAsTheyWouldOneByOne) {
@@ -70,12 +65,12 @@ TEST(ProfileFile, SeveralKeysInOneWriteEndAsTheyWouldOneByOne) {
     for (const auto& key : keys)
         ASSERT_TRUE(writePrivateProfileString("INCLUDE", key.name, key.value, oneByOne));
     EXPECT_EQ(
-        readFile(together),
+        tally_test::fileText(together),
         "; c\n[Include]\nNumber=3\nFile1=*.a\nExtra=1\nfile2=*.B\nFile3=*.c\n\n[Other]\nx=1\n");
-    EXPECT_EQ(readFile(together), readFile(oneByOne));
+    EXPECT_EQ(tally_test::fileText(together), tally_test::fileText(oneByOne));
 
     ASSERT_TRUE(writePrivateProfileStrings("New", {{"a", "1"}, {"b", "2"}}, together));
-    EXPECT_TRUE(readFile(together).ends_with("x=1\n[New]\na=1\nb=2\n"));
+    EXPECT_TRUE(tally_test::fileText(together).ends_with("x=1\n[New]\na=1\nb=2\n"));
 }
 
 // The disk has room for the old file but not for the new one.
@@ -88,7 +83,7 @@ TEST(ProfileFile, AWriteThatDoesNotFitLeavesTheFileAsItWas) {
         return writePrivateProfileStrings("A", {{"k", "2"}, {"longer", "value"}}, path) ? 1 : 0;
     });
     EXPECT_EQ(code, 0) << "the write reported success";
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(tally_test::fileText(path), before);
     const std::filesystem::directory_iterator folder(temp.path());
     EXPECT_EQ(std::distance(begin(folder), end(folder)), 1) << "a temporary file was left";
 }
@@ -98,7 +93,7 @@ TEST(ProfileFile, FirstWriteCreatesFolderAndFile) {
     tally_test::XdgConfigHome xdg(temp.path());
     EXPECT_EQ(getPrivateProfileString("Include", "Number", "none", "tally98.ini"), "none");
     ASSERT_TRUE(writePrivateProfileString("Include", "Number", "0", "tally98.ini"));
-    EXPECT_EQ(readFile(temp.path() + "/tally99/tally98.ini"), "[Include]\nNumber=0\n");
+    EXPECT_EQ(tally_test::fileText(temp.path() + "/tally99/tally98.ini"), "[Include]\nNumber=0\n");
 }
 
 TEST(ProfileFile, ValuesAreCutAt1023Characters) {
@@ -116,7 +111,7 @@ TEST(ProfileFile, WindowsLineEndsAreKept) {
     writeFile(path, "[A]\r\nk=1\r\n");
     EXPECT_EQ(getPrivateProfileString("a", "K", "", path), "1");
     ASSERT_TRUE(writePrivateProfileString("A", "j", "2", path));
-    EXPECT_EQ(readFile(path), "[A]\r\nk=1\r\nj=2\r\n");
+    EXPECT_EQ(tally_test::fileText(path), "[A]\r\nk=1\r\nj=2\r\n");
 }
 
 TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
@@ -152,6 +147,6 @@ TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
         }
         EXPECT_EQ(WEXITSTATUS(status), 0) << "the write reported success";
     }
-    EXPECT_EQ(readFile(path), "[A]\nk=1\n");
+    EXPECT_EQ(tally_test::fileText(path), "[A]\nk=1\n");
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
 }

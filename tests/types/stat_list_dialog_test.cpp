@@ -1,6 +1,7 @@
 #include "types/stat_list_dialog.h"
 
 #include "platform/class_registry.h"
+#include "platform/file_text.h"
 #include "platform/memory_class_registry.h"
 #include "platform/message_hook.h"
 #include "platform/profile_file.h"
@@ -66,12 +67,7 @@ protected:
         fs::create_directories(settingsFile().parent_path());
         std::ofstream(settingsFile(), std::ios::binary) << text;
     }
-    [[nodiscard]] std::string settingsText() const {
-        std::ifstream file(settingsFile(), std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    [[nodiscard]] std::string settingsText() const { return tally_test::fileText(settingsFile()); }
 
     template <typename T> static T* part(QWidget& dialog, const char* name) {
         T* widget = dialog.findChild<T*>(name);

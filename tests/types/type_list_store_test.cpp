@@ -3,6 +3,7 @@
 #include "platform/class_registry.h"
 #include "platform/config_folder.h"
 #include "platform/file_size_limit.h"
+#include "platform/file_text.h"
 #include "platform/memory_class_registry.h"
 #include "platform/message_hook.h"
 #include "platform/profile_file.h"
@@ -52,12 +53,7 @@ protected:
         fs::create_directories(settingsFolder());
         std::ofstream(settingsFile(), std::ios::binary) << text;
     }
-    [[nodiscard]] std::string settingsText() const {
-        std::ifstream file(settingsFile(), std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    [[nodiscard]] std::string settingsText() const { return tally_test::fileText(settingsFile()); }
     [[nodiscard]] static std::string read(const std::string& section, const std::string& key) {
         return platform::getPrivateProfileString(section, key, "<none>", settingsFileName);
     }
