@@ -243,12 +243,10 @@ void ChartPainter::paintCartesian(QRectF area) {
                 position, categoryAxis.labelsFromPoints ? qs(p.label) : QString::number(i)});
         }
     }
-    auto valueText = [](const ChartAxis& axis, double v) {
-        return qs(formatFloat(axis.valueFormat, v));
-    };
+    auto valueText = [this](AxisId axis, double v) { return qs(m_model.valueLabel(axis, v)); };
 
     // Room for labels and titles round the plot.
-    auto widestTick = [&](const ChartAxis& axis, const AxisRange& range) {
+    auto widestTick = [&](AxisId axis, const AxisRange& range) {
         double widest = 0;
         const double step = range.step > 0 ? range.step : 1;
         for (double v = range.minimum; v <= range.maximum + step * 1e-9; v += step) {
@@ -256,12 +254,12 @@ void ChartPainter::paintCartesian(QRectF area) {
         }
         return widest;
     };
-    const double valueLabelWidth = widestTick(valueAxis, valueRange);
+    const double valueLabelWidth = widestTick(valueAxisId, valueRange);
     double categoryLabelWidth = 0;
     for (const auto& c : categories) {
         categoryLabelWidth = std::max(categoryLabelWidth, metrics.horizontalAdvance(c.text));
     }
-    const double rightLabelWidth = rightShown ? widestTick(rightAxis, rightRange) : 0;
+    const double rightLabelWidth = rightShown ? widestTick(AxisId::Right, rightRange) : 0;
     const QFont titleFont = font(11, true);
     const double titleHeight = QFontMetricsF(titleFont).height();
     const ChartAxis& leftSide = m_model.leftAxis;
@@ -368,7 +366,7 @@ void ChartPainter::paintCartesian(QRectF area) {
             continue;
         }
         m_painter.setPen(toQColor(valueAxis.labelColor));
-        const QString text = valueText(valueAxis, v);
+        const QString text = valueText(valueAxisId, v);
         const QPointF at = place(0, p, 0);
         if (horizontal) {
             m_painter.drawText(QRectF(at.x() - valueLabelWidth, at.y() + gap, 2 * valueLabelWidth,
@@ -388,7 +386,7 @@ void ChartPainter::paintCartesian(QRectF area) {
             const QPointF at = proj.project(W, valuePixel(rightRange, v), D);
             m_painter.drawText(QRectF(at.x() + gap, at.y() - metrics.height() / 2, rightLabelWidth,
                                       metrics.height()),
-                               Qt::AlignLeft | Qt::AlignVCenter, valueText(rightAxis, v));
+                               Qt::AlignLeft | Qt::AlignVCenter, valueText(AxisId::Right, v));
         }
     }
 
