@@ -11,6 +11,8 @@
 #include "ui/chart_model.h"
 #include "ui/text_grid.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -193,6 +195,14 @@ TEST_F(DateFill, TimeLabelsFollowTheUsersClock) {
     doFileTimes(chart, stats);
     EXPECT_EQ(chart.series(1).points()[29].label, "14:30");
     EXPECT_EQ(chart.series(2).points()[47].label, "23:30");
+    // The C and POSIX locales write hours and minutes too, not seconds.
+    for (const QLocale& c :
+         {QLocale::c(), QLocale(QStringLiteral("POSIX")), QLocale(QStringLiteral("C.UTF-8"))}) {
+        platform::setCurrentLocale(platform::localeFrom(c));
+        doFileTimes(chart, stats);
+        EXPECT_EQ(chart.series(0).points()[0].label, "00:00") << c.name().toStdString();
+        EXPECT_EQ(chart.series(0).points()[29].label, "14:30") << c.name().toStdString();
+    }
 }
 
 TEST_F(DateFill, SixtyBytesInMegabytesShowOnTheAxisAndInTheLegend) {
