@@ -31,6 +31,8 @@ struct Box {
     QColor color;
     bool gradient;
     bool horizontal;
+    int series;
+    int point;
 };
 
 // Value ticks of a range, thinned so that labels of the given extent keep apart.
@@ -466,13 +468,25 @@ void ChartPainter::paintCartesian(QRectF area) {
             categoryLength / (categoryRange.maximum - categoryRange.minimum);
         const int first = m_model.firstPoint();
         const int last = first + m_model.pointsShown();
+        const double slotCount = stacked ? 1.0 : static_cast<double>(shown.size());
+        // Bars side by side each take their own slice of the depth, one behind the other in the
+        // order they stand along the category axis, in the direction the view moves the depth.
+        // The shift of each slice then carries a bar's top and side faces exactly up to its
+        // neighbour's front, so none covers another. A single series keeps the whole depth.
+        const double slice = (zBack - zFront) / slotCount;
+        const QPointF depthShift = place(0, 0, 1) - place(0, 0, 0);
+        const QPointF categoryShift = place(1, 0, 0) - place(0, 0, 0);
+        const bool laterBehind = QPointF::dotProduct(depthShift, categoryShift) >= 0;
         for (std::size_t k = 0; k < shown.size(); ++k) {
             const int s = shown[k];
             const ChartSeries& series = m_model.series(s);
             const AxisRange& range = series.axis == ChartSeries::AxisBinding::Right && !horizontal
                                          ? rightRange
                                          : valueRange;
-            const double slotCount = stacked ? 1.0 : static_cast<double>(shown.size());
+            const double sliceIndex =
+                stacked ? 0.0 : static_cast<double>(laterBehind ? k : shown.size() - 1 - k);
+            const double z0 = zFront + sliceIndex * slice;
+            const double z1 = z0 + slice;
             const double slot = categoryPixels * series.barWidthPercent / 100.0 / slotCount;
             const double slotShift =
                 stacked ? 0.0 : (static_cast<double>(k) - (slotCount - 1) / 2) * slot;
@@ -496,11 +510,11 @@ void ChartPainter::paintCartesian(QRectF area) {
                     continue;
                 }
                 if (horizontal) {
-                    boxes.push_back(Box{std::min(p0, p1), std::max(p0, p1), c0, c1, zFront, zBack,
-                                        color, series.gradientFill, true});
+                    boxes.push_back(Box{std::min(p0, p1), std::max(p0, p1), c0, c1, z0, z1, color,
+                                        series.gradientFill, true, s, i});
                 } else {
-                    boxes.push_back(Box{c0, c1, std::min(p0, p1), std::max(p0, p1), zFront, zBack,
-                                        color, series.gradientFill, false});
+                    boxes.push_back(Box{c0, c1, std::min(p0, p1), std::max(p0, p1), z0, z1, color,
+                                        series.gradientFill, false, s, i});
                 }
                 // Marks of a view zoomed far out would only heap up.
                 if (!series.marks.visible || m_model.view3D.zoomPercent < 70) {
@@ -509,10 +523,10 @@ void ChartPainter::paintCartesian(QRectF area) {
                 const QString text = qs(series.markText(i));
                 const QFontMetricsF mm(font(m_markFontSize));
                 const QSizeF size(mm.horizontalAdvance(text) + px(8), mm.height() + px(2));
-                const double zMid = (zFront + zBack) / 2;
+                const double zMid = (z0 + z1) / 2;
                 Mark mark{series.markText(i), {}, {}, &series.marks};
                 if (stacked) {
-                    const QPointF at = place(centre, (p0 + p1) / 2, zFront);
+                    const QPointF at = place(centre, (p0 + p1) / 2, z0);
                     mark.anchor = at;
                     mark.box = QRectF(at.x() - size.width() / 2, at.y() - size.height() / 2,
                                       size.width(), size.height());
@@ -595,10 +609,12 @@ void ChartPainter::paintCartesian(QRectF area) {
                  false},
             };
             const QPen edge(b.color.darker(200), px(0.8));
+            BarShape& shape = m_bars.emplace_back(BarShape{b.series, b.point, {}});
             for (const Face& face : faces) {
                 if (!ChartProjection::facesViewer(face.polygon)) {
                     continue;
                 }
+                shape.faces.push_back(face.polygon);
                 QBrush brush(face.color);
                 if (b.gradient && face.front) {
                     // Along the bar: deep at its foot, bright at its end.
