@@ -29,11 +29,16 @@ void setCurrentLocale(const Locale& locale) {
 }
 
 Locale systemLocale() {
-    const QLocale system = QLocale::system();
+    return localeFrom(QLocale::system());
+}
+
+Locale localeFrom(const QLocale& conventions) {
     Locale locale;
-    locale.thousandsSeparator = system.groupSeparator().toStdString();
-    locale.decimalSeparator = system.decimalPoint().toStdString();
-    locale.shortTimeFormat = system.timeFormat(QLocale::ShortFormat).toStdString();
+    locale.thousandsSeparator = conventions.groupSeparator().toStdString();
+    locale.decimalSeparator = conventions.decimalPoint().toStdString();
+    locale.shortTimeFormat = conventions.language() == QLocale::C
+                                 ? "HH:mm"
+                                 : conventions.timeFormat(QLocale::ShortFormat).toStdString();
     return locale;
 }
 

@@ -13,7 +13,7 @@ struct ChartAxis final {
     bool automatic = true;
     double minimum = 0;
     double maximum = 0;
-    std::string valueFormat; // empty: plain numbers
+    std::string valueFormat; // empty: "#,##0", with the decimals the labels' step needs
     bool labelsFromPoints = true;
     int labelAngle = 0;       // 0 or 90 degrees
     int labelSeparation = 10; // least gap between labels, percent of the label's size

@@ -121,6 +121,10 @@ bool ChartModel::isValueAxis(AxisId axis) const {
     return horizontal() ? axis == AxisId::Bottom : axis != AxisId::Bottom;
 }
 
+const ChartAxis& ChartModel::axisOf(AxisId axisId) const {
+    return axisId == AxisId::Left ? leftAxis : axisId == AxisId::Right ? rightAxis : bottomAxis;
+}
+
 bool ChartModel::carries(const ChartSeries& s, AxisId axis) const {
     if (!s.visible || s.kind() == ChartSeries::Kind::Pie) {
         return false;
@@ -173,9 +177,7 @@ AxisRange ChartModel::axisRange(AxisId axisId) const {
         return AxisRange{m_zoom->valueMin, m_zoom->valueMax,
                          niceStep(m_zoom->valueMax - m_zoom->valueMin, 8)};
     }
-    const ChartAxis& axis = axisId == AxisId::Left    ? leftAxis
-                            : axisId == AxisId::Right ? rightAxis
-                                                      : bottomAxis;
+    const ChartAxis& axis = axisOf(axisId);
     if (!axis.automatic) {
         return AxisRange{axis.minimum, axis.maximum, niceStep(axis.maximum - axis.minimum, 8)};
     }
@@ -205,6 +207,11 @@ AxisRange ChartModel::axisRange(AxisId axisId) const {
     return roundRange(low, high);
 }
 
+std::string ChartModel::valueLabel(AxisId axisId, double value) const {
+    const ChartAxis& axis = axisOf(axisId);
+    return formatChartNumber(axis.valueFormat, value, axisRange(axisId).step);
+}
+
 std::vector<LegendEntry> ChartModel::legendEntries() const {
     std::vector<LegendEntry> entries;
     if (legend.content == ChartLegend::Content::SeriesTitles) {
@@ -219,7 +226,7 @@ std::vector<LegendEntry> ChartModel::legendEntries() const {
                 continue;
             }
             for (const auto& p : s.points()) {
-                std::string text = formatFloat(s.valueFormat, p.value);
+                std::string text = formatChartNumber(s.valueFormat, p.value);
                 if (!p.label.empty()) {
                     text += " " + p.label;
                 }

@@ -91,6 +91,9 @@ public:
     // The range an axis spans: fixed as set, else from the values it carries with round limits,
     // or the zoomed part. The category axis spans point positions -0.5 .. n - 0.5 for bars.
     [[nodiscard]] AxisRange axisRange(AxisId axis) const;
+    // The label of a value on an axis: in the axis's value format, with the decimals its step
+    // needs, never in exponent form.
+    [[nodiscard]] std::string valueLabel(AxisId axis, double value) const;
 
     [[nodiscard]] std::vector<LegendEntry> legendEntries() const;
     // The slices of a pie series: zero and negative values dropped, small ones merged into
@@ -106,6 +109,7 @@ public:
 
 private:
     [[nodiscard]] bool carries(const ChartSeries& series, AxisId axis) const;
+    [[nodiscard]] const ChartAxis& axisOf(AxisId axis) const;
     [[nodiscard]] AxisRange categoryRange() const;
 
     std::deque<ChartSeries> m_series; // a deque keeps references from addSeries valid

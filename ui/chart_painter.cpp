@@ -31,6 +31,8 @@ struct Box {
     QColor color;
     bool gradient;
     bool horizontal;
+    int series;
+    int point;
 };
 
 // Value ticks of a range, thinned so that labels of the given extent keep apart.
@@ -243,12 +245,10 @@ void ChartPainter::paintCartesian(QRectF area) {
                 position, categoryAxis.labelsFromPoints ? qs(p.label) : QString::number(i)});
         }
     }
-    auto valueText = [](const ChartAxis& axis, double v) {
-        return qs(formatFloat(axis.valueFormat, v));
-    };
+    auto valueText = [this](AxisId axis, double v) { return qs(m_model.valueLabel(axis, v)); };
 
     // Room for labels and titles round the plot.
-    auto widestTick = [&](const ChartAxis& axis, const AxisRange& range) {
+    auto widestTick = [&](AxisId axis, const AxisRange& range) {
         double widest = 0;
         const double step = range.step > 0 ? range.step : 1;
         for (double v = range.minimum; v <= range.maximum + step * 1e-9; v += step) {
@@ -256,12 +256,12 @@ void ChartPainter::paintCartesian(QRectF area) {
         }
         return widest;
     };
-    const double valueLabelWidth = widestTick(valueAxis, valueRange);
+    const double valueLabelWidth = widestTick(valueAxisId, valueRange);
     double categoryLabelWidth = 0;
     for (const auto& c : categories) {
         categoryLabelWidth = std::max(categoryLabelWidth, metrics.horizontalAdvance(c.text));
     }
-    const double rightLabelWidth = rightShown ? widestTick(rightAxis, rightRange) : 0;
+    const double rightLabelWidth = rightShown ? widestTick(AxisId::Right, rightRange) : 0;
     const QFont titleFont = font(11, true);
     const double titleHeight = QFontMetricsF(titleFont).height();
     const ChartAxis& leftSide = m_model.leftAxis;
@@ -368,7 +368,7 @@ void ChartPainter::paintCartesian(QRectF area) {
             continue;
         }
         m_painter.setPen(toQColor(valueAxis.labelColor));
-        const QString text = valueText(valueAxis, v);
+        const QString text = valueText(valueAxisId, v);
         const QPointF at = place(0, p, 0);
         if (horizontal) {
             m_painter.drawText(QRectF(at.x() - valueLabelWidth, at.y() + gap, 2 * valueLabelWidth,
@@ -388,7 +388,7 @@ void ChartPainter::paintCartesian(QRectF area) {
             const QPointF at = proj.project(W, valuePixel(rightRange, v), D);
             m_painter.drawText(QRectF(at.x() + gap, at.y() - metrics.height() / 2, rightLabelWidth,
                                       metrics.height()),
-                               Qt::AlignLeft | Qt::AlignVCenter, valueText(rightAxis, v));
+                               Qt::AlignLeft | Qt::AlignVCenter, valueText(AxisId::Right, v));
         }
     }
 
@@ -468,13 +468,25 @@ void ChartPainter::paintCartesian(QRectF area) {
             categoryLength / (categoryRange.maximum - categoryRange.minimum);
         const int first = m_model.firstPoint();
         const int last = first + m_model.pointsShown();
+        const double slotCount = stacked ? 1.0 : static_cast<double>(shown.size());
+        // Bars side by side each take their own slice of the depth, one behind the other in the
+        // order they stand along the category axis, in the direction the view moves the depth.
+        // The shift of each slice then carries a bar's top and side faces exactly up to its
+        // neighbour's front, so none covers another. A single series keeps the whole depth.
+        const double slice = (zBack - zFront) / slotCount;
+        const QPointF depthShift = place(0, 0, 1) - place(0, 0, 0);
+        const QPointF categoryShift = place(1, 0, 0) - place(0, 0, 0);
+        const bool laterBehind = QPointF::dotProduct(depthShift, categoryShift) >= 0;
         for (std::size_t k = 0; k < shown.size(); ++k) {
             const int s = shown[k];
             const ChartSeries& series = m_model.series(s);
             const AxisRange& range = series.axis == ChartSeries::AxisBinding::Right && !horizontal
                                          ? rightRange
                                          : valueRange;
-            const double slotCount = stacked ? 1.0 : static_cast<double>(shown.size());
+            const double sliceIndex =
+                stacked ? 0.0 : static_cast<double>(laterBehind ? k : shown.size() - 1 - k);
+            const double z0 = zFront + sliceIndex * slice;
+            const double z1 = z0 + slice;
             const double slot = categoryPixels * series.barWidthPercent / 100.0 / slotCount;
             const double slotShift =
                 stacked ? 0.0 : (static_cast<double>(k) - (slotCount - 1) / 2) * slot;
@@ -498,11 +510,11 @@ void ChartPainter::paintCartesian(QRectF area) {
                     continue;
                 }
                 if (horizontal) {
-                    boxes.push_back(Box{std::min(p0, p1), std::max(p0, p1), c0, c1, zFront, zBack,
-                                        color, series.gradientFill, true});
+                    boxes.push_back(Box{std::min(p0, p1), std::max(p0, p1), c0, c1, z0, z1, color,
+                                        series.gradientFill, true, s, i});
                 } else {
-                    boxes.push_back(Box{c0, c1, std::min(p0, p1), std::max(p0, p1), zFront, zBack,
-                                        color, series.gradientFill, false});
+                    boxes.push_back(Box{c0, c1, std::min(p0, p1), std::max(p0, p1), z0, z1, color,
+                                        series.gradientFill, false, s, i});
                 }
                 // Marks of a view zoomed far out would only heap up.
                 if (!series.marks.visible || m_model.view3D.zoomPercent < 70) {
@@ -511,10 +523,10 @@ void ChartPainter::paintCartesian(QRectF area) {
                 const QString text = qs(series.markText(i));
                 const QFontMetricsF mm(font(m_markFontSize));
                 const QSizeF size(mm.horizontalAdvance(text) + px(8), mm.height() + px(2));
-                const double zMid = (zFront + zBack) / 2;
+                const double zMid = (z0 + z1) / 2;
                 Mark mark{series.markText(i), {}, {}, &series.marks};
                 if (stacked) {
-                    const QPointF at = place(centre, (p0 + p1) / 2, zFront);
+                    const QPointF at = place(centre, (p0 + p1) / 2, z0);
                     mark.anchor = at;
                     mark.box = QRectF(at.x() - size.width() / 2, at.y() - size.height() / 2,
                                       size.width(), size.height());
@@ -597,10 +609,12 @@ void ChartPainter::paintCartesian(QRectF area) {
                  false},
             };
             const QPen edge(b.color.darker(200), px(0.8));
+            BarShape& shape = m_bars.emplace_back(BarShape{b.series, b.point, {}});
             for (const Face& face : faces) {
                 if (!ChartProjection::facesViewer(face.polygon)) {
                     continue;
                 }
+                shape.faces.push_back(face.polygon);
                 QBrush brush(face.color);
                 if (b.gradient && face.front) {
                     // Along the bar: deep at its foot, bright at its end.

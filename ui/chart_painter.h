@@ -3,7 +3,8 @@
 // a QImage, a printer page. Sizes (fonts, pens, gaps) are in pixels of 96 dpi scaled by the
 // device's resolution, so a printed chart looks like the one on screen and keeps vector
 // graphics and real text. One painter draws one frame; it keeps what it laid out (the value
-// marks' boxes and the plot's front face) for the widget's mouse zoom and for tests.
+// marks' boxes, the plot's front face, the bars' faces) for the widget's mouse zoom and for
+// tests.
 
 #include "ui/axis_range.h"
 #include "ui/chart_model.h"
@@ -11,6 +12,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRectF>
 
 #include <string>
@@ -26,6 +28,12 @@ public:
         AxisRange category;
         AxisRange value;
     };
+    // One bar as drawn: the faces of it that face the viewer, on the device.
+    struct BarShape {
+        int series = 0;
+        int point = 0;
+        std::vector<QPolygonF> faces;
+    };
 
     ChartPainter(const ChartModel& model, QPainter& painter, const QRect& rect);
 
@@ -33,6 +41,8 @@ public:
 
     [[nodiscard]] const std::vector<QRectF>& markRects() const { return m_markRects; }
     [[nodiscard]] const Layout& layout() const { return m_layout; }
+    // The bars in the order they were drawn, each over those before it.
+    [[nodiscard]] const std::vector<BarShape>& bars() const { return m_bars; }
 
 private:
     struct Mark {
@@ -58,5 +68,6 @@ private:
     double m_unit = 1;
     double m_markFontSize = 10; // pixels at 96 dpi
     std::vector<QRectF> m_markRects;
+    std::vector<BarShape> m_bars;
     Layout m_layout;
 };

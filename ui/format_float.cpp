@@ -1,5 +1,6 @@
 #include "ui/format_float.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -95,24 +96,36 @@ Section parseSection(const std::string& text) {
     return section;
 }
 
+// |value| in scientific notation with `significant` digits: the digits without the point, and
+// the power of ten of the first one.
+struct Scientific {
+    std::string digits;
+    int exponent = 0;
+};
+
+Scientific scientificDigits(double value, int significant) {
+    std::array<char, 64> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, significant - 1);
+    const std::string text(buffer.data(), result.ptr);
+    const auto ePos = text.find('e');
+    Scientific number;
+    for (std::size_t i = 0; i < ePos; ++i) {
+        if (text[i] != '.') {
+            number.digits += text[i];
+        }
+    }
+    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0),
+                    text.data() + text.size(), number.exponent);
+    return number;
+}
+
 // The decimal digits of |value| rounded half away from zero to `decimals` places: integer part
 // and fraction part as digit strings. The value is first written to 15 significant digits, the
 // precision a double carries, so 2.675 (stored as 2.67499999...) rounds up as written.
 std::pair<std::string, std::string> roundedDigits(double value, int decimals) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::scientific, 14);
-    const std::string text(buffer.data(), result.ptr);
-    const auto ePos = text.find('e');
-    std::string mantissa;
-    for (std::size_t i = 0; i < ePos; ++i) {
-        if (text[i] != '.') {
-            mantissa += text[i];
-        }
-    }
-    int exponent = 0;
-    std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0),
-                    text.data() + text.size(), exponent);
+    auto [mantissa, exponent] = scientificDigits(value, 15);
     // digits d0 d1 d2 ... with the decimal point after position exponent + 1.
     int pointPos = exponent + 1;
     if (pointPos < 0) {
@@ -187,25 +200,37 @@ std::string formatGeneral(double value, const platform::Locale& locale) {
     return text;
 }
 
-} // namespace
+// The decimals needed to write |value| in full, to the 15 significant digits a double carries.
+int decimalsToWrite(double value) {
+    const Scientific number = scientificDigits(value, 15);
+    const auto lastDigit = number.digits.find_last_not_of('0');
+    const int fractionDigits = lastDigit == std::string::npos ? 0 : static_cast<int>(lastDigit);
+    return std::max(0, fractionDigits - number.exponent);
+}
 
-std::string formatFloat(const std::string& format, double value, const platform::Locale& locale) {
-    if (format.empty()) {
-        return formatGeneral(value, locale);
-    }
-    if (!std::isfinite(value)) {
-        return {};
-    }
-    const std::vector<std::string> texts = splitSections(format);
-    const Section first = parseSection(texts[0]);
+// The decimals that show the first two significant digits of |value|.
+int decimalsForTwoDigits(double value) {
+    return std::max(0, 1 - scientificDigits(value, 2).exponent);
+}
+
+// Writes value in the sections of a format, each section allowed at least leastDecimals
+// decimals.
+std::string formatSections(const std::vector<std::string>& texts, double value, int leastDecimals,
+                           const platform::Locale& locale) {
+    auto parse = [leastDecimals](const std::string& text) {
+        Section section = parseSection(text);
+        section.maxFractionDigits = std::max(section.maxFractionDigits, leastDecimals);
+        return section;
+    };
+    const Section first = parse(texts[0]);
     const bool zero = roundsToZero(value, first.maxFractionDigits);
     Section chosen = first;
     bool minus = false;
     if (zero && texts.size() > 2 && !texts[2].empty()) {
-        chosen = parseSection(texts[2]);
+        chosen = parse(texts[2]);
     } else if (!zero && value < 0) {
         if (texts.size() > 1 && !texts[1].empty()) {
-            chosen = parseSection(texts[1]);
+            chosen = parse(texts[1]);
         } else {
             minus = true;
         }
@@ -218,4 +243,30 @@ std::string formatFloat(const std::string& format, double value, const platform:
         minus = false;
     }
     return (minus ? "-" : "") + chosen.prefix + formatNumber(chosen, value, locale) + chosen.suffix;
+}
+
+} // namespace
+
+std::string formatFloat(const std::string& format, double value, const platform::Locale& locale) {
+    if (format.empty()) {
+        return formatGeneral(value, locale);
+    }
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    return formatSections(splitSections(format), value, 0, locale);
+}
+
+std::string formatChartNumber(const std::string& format, double value, double step,
+                              const platform::Locale& locale) {
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    const std::vector<std::string> texts = splitSections(format.empty() ? "#,##0" : format);
+    int decimals = std::isfinite(step) && step > 0 ? decimalsToWrite(step) : 0;
+    const int formatDecimals = std::max(decimals, parseSection(texts[0]).maxFractionDigits);
+    if (value != 0 && roundsToZero(value, formatDecimals)) {
+        decimals = std::max(decimals, decimalsForTwoDigits(value));
+    }
+    return formatSections(texts, value, decimals, locale);
 }

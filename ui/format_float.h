@@ -19,3 +19,16 @@
 [[nodiscard]] inline std::string formatFloat(const std::string& format, double value) {
     return formatFloat(format, value, platform::currentLocale());
 }
+
+// The numbers of a chart (axis labels, legend values) in its value format, but never in
+// exponent form and never a value that is not zero written as zero: the number gets at least
+// the decimals that write `step` in full (the distance between neighbouring axis labels, so that
+// they differ; 0 for a value on its own), and a value the format would round to zero gets the
+// decimals of its first two significant digits. An empty format stands for "#,##0".
+[[nodiscard]] std::string formatChartNumber(const std::string& format, double value, double step,
+                                            const platform::Locale& locale);
+
+[[nodiscard]] inline std::string formatChartNumber(const std::string& format, double value,
+                                                   double step = 0) {
+    return formatChartNumber(format, value, step, platform::currentLocale());
+}

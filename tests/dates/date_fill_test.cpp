@@ -11,6 +11,8 @@
 #include "ui/chart_model.h"
 #include "ui/text_grid.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -193,4 +195,35 @@ TEST_F(DateFill, TimeLabelsFollowTheUsersClock) {
     doFileTimes(chart, stats);
     EXPECT_EQ(chart.series(1).points()[29].label, "14:30");
     EXPECT_EQ(chart.series(2).points()[47].label, "23:30");
+    // The C and POSIX locales write hours and minutes too, not seconds.
+    for (const QLocale& c :
+         {QLocale::c(), QLocale(QStringLiteral("POSIX")), QLocale(QStringLiteral("C.UTF-8"))}) {
+        platform::setCurrentLocale(platform::localeFrom(c));
+        doFileTimes(chart, stats);
+        EXPECT_EQ(chart.series(0).points()[0].label, "00:00") << c.name().toStdString();
+        EXPECT_EQ(chart.series(0).points()[29].label, "14:30") << c.name().toStdString();
+    }
+}
+
+TEST_F(DateFill, SixtyBytesInMegabytesShowOnTheAxisAndInTheLegend) {
+    DriveStatistics sixtyBytes;
+    sixtyBytes.accessAgeBytes[1] = 60;
+    sixtyBytes.accessAgeCount[1] = 1;
+    platform::setCurrentLocale(platform::Locale{".", ",", "HH:mm"});
+    ChartModel chart;
+    setUpDateChart(chart, DateKind::Accessed);
+    fillDateChart(chart, DateKind::Accessed, sixtyBytes, true, palette);
+
+    const auto legend = chart.legendEntries();
+    ASSERT_EQ(legend.size(), 10U);
+    EXPECT_EQ(legend[8].text, "0,000057 <= 7 days");
+    EXPECT_EQ(legend[9].text, "0 Not recorded");
+
+    const AxisRange range = chart.axisRange(ChartModel::AxisId::Bottom);
+    std::vector<std::string> labels;
+    for (int k = 0; range.minimum + k * range.step <= range.maximum + range.step / 2; ++k)
+        labels.push_back(
+            chart.valueLabel(ChartModel::AxisId::Bottom, range.minimum + k * range.step));
+    EXPECT_EQ(labels, (std::vector<std::string>{"0", "0,00001", "0,00002", "0,00003", "0,00004",
+                                                "0,00005", "0,00006", "0,00007"}));
 }

@@ -1,5 +1,6 @@
 #include "ui/chart.h"
 #include "ui/chart_gallery.h"
+#include "ui/chart_painter.h"
 #include "ui/chart_previewer.h"
 
 #include "platform/locale_settings.h"
@@ -151,6 +152,85 @@ TEST_F(ChartTest, StackedMarksSitOnTheirSegmentsAndHideWhenZoomedFarOut) {
     chart_gallery::setOpeningStart(chart.model());
     render(chart, QSize(900, 600));
     EXPECT_TRUE(chart.markRects().empty());
+}
+
+double area(const QPolygonF& polygon) {
+    double twice = 0;
+    for (qsizetype i = 0; i < polygon.size(); ++i) {
+        const QPointF& a = polygon[i];
+        const QPointF& b = polygon[(i + 1) % polygon.size()];
+        twice += a.x() * b.y() - b.x() * a.y();
+    }
+    return std::abs(twice) / 2;
+}
+
+// Three series of ten bars side by side, as on the Combined page: Created as long as Accessed,
+// shorter and longer in turn, Modified longer than both.
+ChartModel sideBySide(ChartSeries::Kind kind, int depthPercent) {
+    ChartModel model;
+    model.view3D.depthPercent = depthPercent;
+    const std::pair<ColorRef, int> kinds[] = {{clYellow, -25}, {clGreen, 0}, {clRed, 25}};
+    for (const auto& [color, offset] : kinds) {
+        auto& series = model.addSeries(kind);
+        series.barWidthPercent = 40;
+        series.barOffsetPercent = offset;
+        series.gradientFill = true;
+    }
+    for (int i = 0; i < 10; ++i) {
+        const double accessed = 20.0 + 10.0 * i;
+        const double created = i % 3 == 0 ? accessed : i % 3 == 1 ? accessed / 2 : accessed * 1.5;
+        model.series(0).add(200, "class", clYellow);
+        model.series(1).add(created, "class", clGreen);
+        model.series(2).add(accessed, "class", clRed);
+    }
+    return model;
+}
+
+// Where a face of a bar lies under a face of a later-drawn bar of the same class.
+std::vector<std::string> coveredFaces(const ChartModel& model) {
+    QImage image(800, 500, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    ChartPainter chartPainter(model, painter, image.rect());
+    chartPainter.paint();
+    const auto& bars = chartPainter.bars();
+    EXPECT_EQ(bars.size(), 30U);
+    std::vector<std::string> covered;
+    for (std::size_t a = 0; a < bars.size(); ++a) {
+        EXPECT_GE(bars[a].faces.size(), 3U) << "front, end and top of bar " << a;
+        for (std::size_t b = a + 1; b < bars.size(); ++b) {
+            if (bars[a].point != bars[b].point) {
+                continue;
+            }
+            for (const QPolygonF& under : bars[a].faces) {
+                for (const QPolygonF& over : bars[b].faces) {
+                    const double shared = area(under.intersected(over));
+                    if (shared > 0.5) {
+                        covered.push_back("class " + std::to_string(bars[a].point) + ": series " +
+                                          std::to_string(bars[a].series) + " under series " +
+                                          std::to_string(bars[b].series) + ", " +
+                                          std::to_string(std::lround(shared)) + " px");
+                    }
+                }
+            }
+        }
+    }
+    return covered;
+}
+
+TEST_F(ChartTest, SideBySideBarsOfOneClassKeepTheirFacesInSight) {
+    const std::vector<std::string> none;
+    EXPECT_EQ(coveredFaces(sideBySide(ChartSeries::Kind::HorizBar, 20)), none);
+    EXPECT_EQ(coveredFaces(sideBySide(ChartSeries::Kind::HorizBar, 60)), none);
+    EXPECT_EQ(coveredFaces(sideBySide(ChartSeries::Kind::Bar, 20)), none);
+    // Turned either way, the depth runs to the other side; the slices follow it.
+    for (const int rotation : {345, 30}) {
+        for (const auto kind : {ChartSeries::Kind::HorizBar, ChartSeries::Kind::Bar}) {
+            ChartModel turned = sideBySide(kind, 20);
+            turned.view3D.orthogonal = false;
+            turned.view3D.rotation = rotation;
+            EXPECT_EQ(coveredFaces(turned), none) << "rotation " << rotation;
+        }
+    }
 }
 
 TEST_F(ChartTest, EveryAnimationStepDrawsInsideTheChart) {

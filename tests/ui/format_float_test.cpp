@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 struct Case {
@@ -97,6 +99,58 @@ TEST(FormatFloat, UsesTheSeparatorsOfTheLocaleGiven) {
 
 TEST(FormatFloat, PlainNumbersWithoutFormat) {
     expectAll({{"", 0, "0"}, {"", 250, "250"}, {"", -12.5, "-12.5"}, {"", 0.1, "0.1"}}, english());
+}
+
+} // namespace
+
+namespace {
+
+struct ChartCase {
+    const char* format;
+    double value;
+    double step;
+    const char* expected;
+};
+
+void expectChartNumbers(const std::vector<ChartCase>& cases, const platform::Locale& locale) {
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatChartNumber(c.format, c.value, c.step, locale), c.expected)
+            << "format \"" << c.format << "\" value " << c.value << " step " << c.step;
+    }
+}
+
+TEST(FormatChartNumber, AxisLabelsTakeTheDecimalsOfTheirStepAndNeverAnExponent) {
+    expectChartNumbers({{"", 0, 1e-5, "0"},
+                        {"", 1e-5, 1e-5, "0.00001"},
+                        {"", 7e-5, 1e-5, "0.00007"},
+                        {"", 2.5e-5, 2.5e-6, "0.000025"},
+                        {"", 0.30000000000000004, 0.1, "0.3"},
+                        {"", 1000, 250, "1,000"},
+                        {"", 1e20, 1e19, "100,000,000,000,000,000,000"},
+                        {"", -0.75, 0.25, "-0.75"},
+                        {"#,##0.0# GB", 150, 50, "150.0 GB"},
+                        {"#,##0.0# GB", 0.0015, 0.0005, "0.0015 GB"},
+                        {"#,##0 h", 12, 2, "12 h"}},
+                       english());
+    const platform::Locale german{".", ",", "HH:mm"};
+    expectChartNumbers({{"", 3e-5, 1e-5, "0,00003"}, {"", 1234.5, 0.5, "1.234,5"}}, german);
+}
+
+TEST(FormatChartNumber, AValueThatIsNotZeroNeverShowsAsZero) {
+    const double sixtyBytesInMegabytes = 60 / 1048576.0;
+    expectChartNumbers({{"#,##0.##", sixtyBytesInMegabytes, 0, "0.000057"},
+                        {"#,##0.##", 0.004, 0, "0.004"},
+                        {"#,##0.##", -0.0000123, 0, "-0.000012"},
+                        {"#,##0", 0.3, 0, "0.3"},
+                        {"0.0;(0.0);nil", 0.01, 0, "0.01"},
+                        {"0.0;(0.0);nil", 0, 0, "nil"},
+                        {"#,##0.##", 0, 0, "0"},
+                        {"#,##0.##", 0.006, 0, "0.01"},
+                        {"#,##0.##", 1234.567, 0, "1,234.57"}},
+                       english());
+    EXPECT_EQ(formatChartNumber("#,##0.##", sixtyBytesInMegabytes, 0, {".", ",", "HH:mm"}),
+              "0,000057");
+    EXPECT_EQ(formatChartNumber("#,##0.##", std::nan(""), 0, english()), "");
 }
 
 } // namespace
