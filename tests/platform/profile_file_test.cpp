@@ -115,7 +115,7 @@ TEST(ProfileFile, WindowsLineEndsAreKept) {
 }
 
 TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
-    tally_test::TempFolder temp;
+    const auto temp = tally_test::TempFolder::reachableByAll();
     const auto folder = temp.path() + "/locked";
     ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
     const auto path = folder + "/t.ini";
@@ -123,7 +123,6 @@ TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
     // The file itself may be written by anyone; only the folder refuses the new file.
     ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
     ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
-    ASSERT_EQ(::chmod(temp.path().c_str(), 0755), 0);
 
     if (::geteuid() != 0) {
         EXPECT_FALSE(writePrivateProfileString("A", "k", "2", path));

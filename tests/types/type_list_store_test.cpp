@@ -22,14 +22,37 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Records the message boxes a save shows, in a child process that reports through its exit code.
+class ErrorBoxes final {
+public:
+    explicit ErrorBoxes(std::string expected) : m_expected(std::move(expected)) {
+        platform::setMessageHook(
+            [this](platform::MessageKind kind, const std::string&, const std::string& text) {
+                ++m_count;
+                m_lastIsExpected = kind == platform::MessageKind::Error && text == m_expected;
+                return platform::MessageResult::Ok;
+            });
+        platform::setBeepHook([] {});
+    }
+    ~ErrorBoxes() {
+        platform::setMessageHook({});
+        platform::setBeepHook({});
+    }
+    ErrorBoxes(const ErrorBoxes&) = delete;
+    ErrorBoxes& operator=(const ErrorBoxes&) = delete;
+
+    [[nodiscard]] bool onlyTheExpectedOne() const { return m_count == 1 && m_lastIsExpected; }
+
+private:
+    std::string m_expected;
+    int m_count = 0;
+    bool m_lastIsExpected = false;
+};
+
 // Each case gets its own configuration folder and a registry that knows .doc, .exe and .dll.
 class TypeListStore : public ::testing::Test {
 protected:
     void SetUp() override {
-        // Readable by all, so that the permission case can reach it after giving up root.
-        fs::permissions(m_home.path(), fs::perms::owner_all | fs::perms::group_read |
-                                           fs::perms::group_exec | fs::perms::others_read |
-                                           fs::perms::others_exec);
         auto registry = std::make_shared<platform::MemoryClassRegistry>();
         registry->setValue(".doc", "", "Word.Document");
         registry->setValue("Word.Document", "", "Word document");
@@ -64,7 +87,8 @@ protected:
     }
 
 private:
-    tally_test::TempFolder m_home;
+    // Reachable by all, so that the permission case can reach it after giving up root.
+    tally_test::TempFolder m_home = tally_test::TempFolder::reachableByAll();
     tally_test::XdgConfigHome m_config{m_home.path()};
 };
 
@@ -157,18 +181,10 @@ TEST_F(TypeListStore, AFailedSaveLeavesThePreviousFileAsItWas) {
     writeSettings(before);
     const std::string expected = "Unable to write to " + settingsFile().string();
     const int code = tally_test::exitCodeWithFileSizeLimit(before.size(), [&] {
-        int boxes = 0;
-        bool rightBox = false;
-        platform::setMessageHook(
-            [&](platform::MessageKind kind, const std::string&, const std::string& text) {
-                ++boxes;
-                rightBox = kind == platform::MessageKind::Error && text == expected;
-                return platform::MessageResult::Ok;
-            });
-        platform::setBeepHook([] {});
+        const ErrorBoxes boxes(expected);
         const bool written =
             WriteStatFilesToDisk({"*.bbb", "*.ccc", "*.longer", "*.more"}, includeSection);
-        return !written && boxes == 1 && rightBox ? 0 : 1;
+        return !written && boxes.onlyTheExpectedOne() ? 0 : 1;
     });
     EXPECT_EQ(code, 0) << "expected a failed save and one error box: " << expected;
     EXPECT_EQ(settingsText(), before);
@@ -193,17 +209,9 @@ TEST_F(TypeListStore, AnUnwritableFolderIsReportedAndStopsTheWrite) {
             _exit(10);
         if (access(settingsFolder().c_str(), X_OK) != 0)
             _exit(11); // the scratch folder is not reachable without root
-        int boxes = 0;
-        bool rightBox = false;
-        platform::setMessageHook(
-            [&](platform::MessageKind kind, const std::string&, const std::string& text) {
-                ++boxes;
-                rightBox = kind == platform::MessageKind::Error && text == expected;
-                return platform::MessageResult::Ok;
-            });
-        platform::setBeepHook([] {});
+        const ErrorBoxes boxes(expected);
         const bool written = WriteStatFilesToDisk({"*.doc\tWord document"}, includeSection);
-        _exit(!written && boxes == 1 && rightBox && !fs::exists(settingsFile()) ? 0 : 1);
+        _exit(!written && boxes.onlyTheExpectedOne() && !fs::exists(settingsFile()) ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
