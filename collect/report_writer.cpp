@@ -31,20 +31,46 @@ std::string jsonNumber(double value) {
     return std::string(buffer, end);
 }
 
+// The length of the UTF-8 sequence at the start of text, or 0 when it is not one: exactly the
+// forms RFC 3629 allows, so no overlong form, no surrogate (U+D800 to U+DFFF) and nothing above
+// U+10FFFF. A JSON parser rejects every other form, and one bad name would make the whole report
+// unreadable.
+std::size_t utf8SequenceLength(std::string_view text) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    // The range of the second byte depends on the lead; every later byte is 80 to BF.
+    unsigned char low = 0x80;
+    unsigned char high = 0xbf;
+    std::size_t length = 0;
+    if (lead >= 0xc2 && lead <= 0xdf) {
+        length = 2;
+    } else if (lead >= 0xe0 && lead <= 0xef) {
+        length = 3;
+        low = lead == 0xe0 ? 0xa0 : 0x80;
+        high = lead == 0xed ? 0x9f : 0xbf;
+    } else if (lead >= 0xf0 && lead <= 0xf4) {
+        length = 4;
+        low = lead == 0xf0 ? 0x90 : 0x80;
+        high = lead == 0xf4 ? 0x8f : 0xbf;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xbf)
+            return 0;
+    return length;
+}
+
 bool isValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80         ? 1
-                                   : (lead >> 5) == 6  ? 2
-                                   : (lead >> 4) == 14 ? 3
-                                   : (lead >> 3) == 30 ? 4
-                                                       : 0;
-        if (length == 0 || i + length > text.size())
+    while (!text.empty()) {
+        const std::size_t length = utf8SequenceLength(text);
+        if (length == 0)
             return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) >> 6) != 2)
-                return false;
-        i += length;
+        text.remove_prefix(length);
     }
     return true;
 }
@@ -69,6 +95,33 @@ std::string jsonString(std::string_view text) {
     return out + "\"";
 }
 
+// A name as one line of the text report: control characters as \t, \n, \r or \xNN and the
+// backslash doubled, so that a tab or a line break in a name cannot break the table and what is
+// shown says which bytes the name holds. Other bytes pass as they are, for the terminal to show.
+std::string printable(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (u < 0x20 || u == 0x7f) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", u);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 template <std::size_t N>
 std::string jsonArray(const std::array<double, N>& values, std::size_t first) {
     std::string out = "[";
@@ -80,7 +133,7 @@ std::string jsonArray(const std::array<double, N>& values, std::size_t first) {
 } // namespace
 
 std::string reportText(const DriveStatistics& stats, const std::string& status) {
-    std::string out = status + "\n\n";
+    std::string out = printable(status) + "\n\n";
     out += "Files found:    " + formatCount(stats.filesFound) + "\n";
     out += "Files selected: " + formatCount(stats.filesSelected) + "\n";
     out += "Cluster size:   " + formatCount(stats.clusterSize) + "\n\n";
@@ -133,7 +186,7 @@ std::string reportText(const DriveStatistics& stats, const std::string& status) 
     out += '\n';
     addRow(out, "Extension", "Size", "# Files", "Avg File Size");
     for (const auto& row : stats.fileTypes.rows())
-        addRow(out, row.extension, formatBytes(static_cast<double>(row.totalBytes)),
+        addRow(out, printable(row.extension), formatBytes(static_cast<double>(row.totalBytes)),
                formatCount(row.fileCount),
                row.fileCount > 0 ? formatBytes(static_cast<double>(row.totalBytes) / row.fileCount)
                                  : "0");
