@@ -4,6 +4,7 @@
 #include "collect/report_run.h"
 #include "collect/report_writer.h"
 #include "platform/drives.h"
+#include "platform/standard_output.h"
 #include "ui/drive_box.h"
 
 #include <QCoreApplication>
@@ -43,7 +44,8 @@ constexpr const char* helpText =
     "  0  every target was walked\n"
     "  1  a target could not be walked (a drive not ready, a folder that cannot be entered);\n"
     "     the report covers the targets that were walked, and when none was, no report is\n"
-    "     printed\n"
+    "     printed; or the output could not be written (said on stderr, except when the\n"
+    "     reader of a pipe has gone)\n"
     "  2  usage error: an unknown option, a missing or second list of patterns, no target,\n"
     "     more targets than drive letters\n";
 
@@ -95,16 +97,17 @@ struct Options {
 
 // The options of the command line; an exit code instead when the program is done (help,
 // version) or the line is wrong.
-std::optional<int> parseArguments(int argc, char* argv[], Options& options) {
+std::optional<int> parseArguments(int argc, char* argv[], Options& options,
+                                  platform::StandardOutput& output) {
     options.filter.allFiles = true;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help") {
-            std::printf("%s%s", usageLine, helpText);
+            output.write(std::string(usageLine) + helpText);
             return 0;
         }
         if (arg == "--version") {
-            std::printf("tally99-report %s\n", TALLY_VERSION);
+            output.write(std::string("tally99-report ") + TALLY_VERSION + "\n");
             return 0;
         }
         if (arg == "--json") {
@@ -146,13 +149,28 @@ std::optional<char> driveOfTarget(const std::string& target, std::map<char, std:
     return letter;
 }
 
+// The exit code once stdout is closed: code when everything written arrived, else 1 with the
+// reason on stderr. A reader that has gone wants no more, so that ends quietly, as other tools
+// end; unless SIGPIPE is ignored, the signal has already ended the program just as quietly.
+int finish(platform::StandardOutput& output, int code) {
+    const std::error_code error = output.close();
+    if (!error)
+        return code;
+    if (error != std::errc::broken_pipe)
+        std::fprintf(stderr, "tally99-report: cannot write the report: %s\n",
+                     error.message().c_str());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // First, before any file is opened.
+    platform::StandardOutput output;
     QCoreApplication app(argc, argv);
     Options options;
-    if (const auto done = parseArguments(argc, argv, options))
-        return *done;
+    if (const auto done = parseArguments(argc, argv, options, output))
+        return finish(output, *done);
 
     std::map<char, std::string> folders;
     for (const auto& target : options.targets) {
@@ -169,7 +187,7 @@ int main(int argc, char* argv[]) {
     if (run.drivesWalked() > 0) {
         const std::string out = options.json ? reportJson(run.statistics(), run.status())
                                              : reportText(run.statistics(), run.status());
-        std::fwrite(out.data(), 1, out.size(), stdout);
+        output.write(out);
     }
-    return complete ? 0 : 1;
+    return finish(output, complete ? 0 : 1);
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -23,9 +24,19 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Outcome {
-    int exitCode = -1;
+    int exitCode = -1; // -1 when a signal ended the program
+    int signal = 0;    // the signal that ended it
     std::string out;
     std::string err;
+};
+
+// Where the program's standard output goes.
+enum class Stdout {
+    file,                // a file, read back as Outcome::out
+    full,                // /dev/full: every write fails for want of space
+    closed,              // no descriptor 1 at all
+    pipeWithoutReader,   // a pipe whose reading end is closed before the program starts
+    pipeIgnoringSigpipe, // the same, with SIGPIPE ignored as a parent may leave it
 };
 
 // A folder open to everyone (a child without privileges must reach it) holding a copy of the
@@ -52,16 +63,23 @@ protected:
     // Runs the program inside tree() with the arguments. Without privileges (as root: the user
     // nobody), a folder closed to others cannot be entered; 77 as exit code means that the
     // privileges could not be given up.
-    Outcome run(const std::vector<std::string>& arguments, bool unprivileged = false) const {
+    Outcome run(const std::vector<std::string>& arguments, bool unprivileged = false,
+                Stdout stdoutTo = Stdout::file) const {
         const std::string outPath = m_folder.path() + "/out";
         const std::string errPath = m_folder.path() + "/err";
+        fs::remove(outPath);
+        int pipeEnds[2] = {-1, -1};
+        const bool piped =
+            stdoutTo == Stdout::pipeWithoutReader || stdoutTo == Stdout::pipeIgnoringSigpipe;
+        if (piped && (::pipe(pipeEnds) != 0 || ::close(pipeEnds[0]) != 0))
+            return {};
         const pid_t child = ::fork();
         if (child == 0) {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+            if (err < 0 || ::dup2(err, 2) < 0 || !redirectStdout(stdoutTo, outPath, pipeEnds[1]) ||
                 ::chdir(tree().c_str()) != 0)
                 ::_exit(126);
+            ::signal(SIGPIPE, stdoutTo == Stdout::pipeIgnoringSigpipe ? SIG_IGN : SIG_DFL);
             ::setenv("XDG_CONFIG_HOME", (m_folder.path() + "/config").c_str(), 1);
             if (unprivileged && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(77);
@@ -73,10 +91,32 @@ protected:
             ::execv(argv[0], argv.data());
             ::_exit(127);
         }
+        if (piped)
+            ::close(pipeEnds[1]);
         int status = 0;
         ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, tally_test::fileText(outPath),
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                WIFSIGNALED(status) ? WTERMSIG(status) : 0, tally_test::fileText(outPath),
                 tally_test::fileText(errPath)};
+    }
+
+    // In the child: descriptor 1 as the test wants it.
+    static bool redirectStdout(Stdout stdoutTo, const std::string& outPath, int pipeEnd) {
+        switch (stdoutTo) {
+        case Stdout::file:
+        case Stdout::full: {
+            const int out = stdoutTo == Stdout::file
+                                ? ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644)
+                                : ::open("/dev/full", O_WRONLY);
+            return out >= 0 && ::dup2(out, 1) == 1 && ::close(out) == 0;
+        }
+        case Stdout::closed:
+            return ::close(1) == 0;
+        case Stdout::pipeWithoutReader:
+        case Stdout::pipeIgnoringSigpipe:
+            return ::dup2(pipeEnd, 1) == 1 && ::close(pipeEnd) == 0;
+        }
+        return false;
     }
 
 private:
@@ -151,4 +191,37 @@ TEST_F(ReportFixture, MissingFoldersAndPlainFilesAreNamedAndTheOthersWalked) {
     EXPECT_EQ(fine.exitCode, 0);
     EXPECT_EQ(fine.err, "");
     EXPECT_TRUE(fine.out.starts_with("Finished - 2 files processed\n")) << fine.out;
+}
+
+TEST_F(ReportFixture, OutputThatCannotBeWrittenFailsWithOneLine) {
+    addFile("open/a.txt");
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"open"}, {"--json", "open"}, {"--help"}, {"--version"}}) {
+        const Outcome full = run(arguments, false, Stdout::full);
+        EXPECT_EQ(full.exitCode, 1) << arguments[0];
+        EXPECT_EQ(full.err, "tally99-report: cannot write the report: No space left on device\n");
+
+        const Outcome closed = run(arguments, false, Stdout::closed);
+        EXPECT_EQ(closed.exitCode, 1) << arguments[0];
+        EXPECT_EQ(closed.err, "tally99-report: cannot write the report: Bad file descriptor\n");
+    }
+    // A usage error prints nothing on stdout, so nothing is lost there.
+    const Outcome usage = run({"--bogus"}, false, Stdout::full);
+    EXPECT_EQ(usage.exitCode, 2);
+    EXPECT_EQ(usage.err.find("cannot write"), std::string::npos) << usage.err;
+}
+
+TEST_F(ReportFixture, APipeWithoutReaderEndsTheProgramQuietlyAndNotInSuccess) {
+    addFile("open/a.txt");
+    // As other tools: SIGPIPE ends the program without a word.
+    const Outcome killed = run({"open"}, false, Stdout::pipeWithoutReader);
+    EXPECT_EQ(killed.signal, SIGPIPE);
+    EXPECT_EQ(killed.err, "");
+
+    // With the signal ignored the write fails instead, and the program ends just as quietly.
+    for (const char* flag : {"--help", "--json"}) {
+        const Outcome ignored = run({flag, "open"}, false, Stdout::pipeIgnoringSigpipe);
+        EXPECT_EQ(ignored.exitCode, 1) << flag;
+        EXPECT_EQ(ignored.err, "") << flag;
+    }
 }
