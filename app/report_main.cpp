@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -134,18 +135,31 @@ std::optional<int> parseArguments(int argc, char* argv[], Options& options,
     return std::nullopt;
 }
 
-// The drive letter of a target; a folder gets a letter of its own, remembered in folders with
-// the folder as typed. Whether the folder exists is the run's to find out, as for a drive.
-std::optional<char> driveOfTarget(const std::string& target, std::map<char, std::string>& folders) {
+// Bit n for every drive letter 'a' + n that the targets name, as platform::logicalDrives.
+std::uint32_t lettersNamed(const std::vector<std::string>& targets) {
+    std::uint32_t letters = 0;
+    for (const auto& target : targets)
+        if (isDriveLetter(target))
+            letters |= 1U << ((target[0] | 0x20) - 'a');
+    return letters;
+}
+
+// The drive letter of a target; a folder gets a letter of its own, one that no other target
+// uses, remembered in folders with the folder as typed. Whether the folder exists is the run's
+// to find out, as for a drive.
+std::optional<char> driveOfTarget(const std::string& target, std::uint32_t& lettersInUse,
+                                  std::map<char, std::string>& folders) {
     if (isDriveLetter(target))
         return static_cast<char>(target[0] | 0x20);
     std::error_code error;
     std::filesystem::path folder = std::filesystem::weakly_canonical(target, error);
     if (error)
         folder = std::filesystem::absolute(target, error);
-    const auto letter = platform::mapFolderAsDrive(folder.string());
-    if (letter)
+    const auto letter = platform::mapFolderAsDrive(folder.string(), lettersInUse);
+    if (letter) {
         folders[*letter] = target;
+        lettersInUse |= 1U << (*letter - 'a');
+    }
     return letter;
 }
 
@@ -173,8 +187,9 @@ int main(int argc, char* argv[]) {
         return finish(output, *done);
 
     std::map<char, std::string> folders;
+    std::uint32_t lettersInUse = lettersNamed(options.targets);
     for (const auto& target : options.targets) {
-        const auto letter = driveOfTarget(target, folders);
+        const auto letter = driveOfTarget(target, lettersInUse, folders);
         if (!letter)
             return usage("too many targets");
         options.filter.drives.push_back(driveEntry(*letter));

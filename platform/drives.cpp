@@ -13,12 +13,16 @@ std::optional<DriveTable>& cachedTable() {
     return table;
 }
 
-const DriveInfo* driveInfo(char letter) {
+DriveTable& loadedTable() {
     auto& table = cachedTable();
     if (!table) {
         table = DriveTable::fromSystem();
     }
-    return table->drive(letter);
+    return *table;
+}
+
+const DriveInfo* driveInfo(char letter) {
+    return loadedTable().drive(letter);
 }
 
 } // namespace
@@ -70,16 +74,29 @@ std::optional<DiskSpace> diskFreeSpace(char letter) {
                      std::uint64_t(status.f_bfree) * fragment, fragment};
 }
 
-std::optional<char> mapFolderAsDrive(const std::string& directory) {
-    for (char letter = 'd'; letter <= 'z'; ++letter) {
-        if (driveInfo(letter) == nullptr) {
-            DriveInfo info;
-            info.directory = directory;
-            cachedTable()->setDrive(letter, std::move(info));
-            return letter;
+std::optional<char> mapFolderAsDrive(const std::string& directory, std::uint32_t lettersInUse) {
+    const auto available = [lettersInUse](char letter) {
+        return (lettersInUse & (1U << (letter - 'a'))) == 0;
+    };
+    std::optional<char> chosen;
+    for (char letter = 'd'; letter <= 'z' && !chosen; ++letter) {
+        if (available(letter) && driveInfo(letter) == nullptr) {
+            chosen = letter;
         }
     }
-    return std::nullopt;
+    // With every letter taken the folder needs none of its own: it stands in for a drive that
+    // this run does not walk.
+    for (char letter = 'z'; letter >= 'a' && !chosen; --letter) {
+        if (available(letter)) {
+            chosen = letter;
+        }
+    }
+    if (chosen) {
+        DriveInfo info;
+        info.directory = directory;
+        loadedTable().setDrive(*chosen, std::move(info));
+    }
+    return chosen;
 }
 
 void reloadDriveTable() {

@@ -53,10 +53,13 @@ struct DiskSpace {
 // (the drive is then not ready).
 [[nodiscard]] std::optional<DiskSpace> diskFreeSpace(char letter);
 
-// Maps a folder to the first free letter from d, until the table is read again, so that a
-// folder can be walked as a drive of its own (the headless report does this). Nothing when
-// every letter is taken.
-[[nodiscard]] std::optional<char> mapFolderAsDrive(const std::string& directory);
+// Maps a folder to a letter until the table is read again, so that a folder can be walked as a
+// drive of its own (the headless report does this): the first free letter from d or, when every
+// letter from d is taken, the last letter, whose drive the folder then replaces. A letter set in
+// lettersInUse (bit n for 'a' + n, as logicalDrives) is never given: the caller's other drives.
+// Nothing when every letter is in use.
+[[nodiscard]] std::optional<char> mapFolderAsDrive(const std::string& directory,
+                                                   std::uint32_t lettersInUse);
 
 // Reads /proc/self/mountinfo and drives.ini again.
 void reloadDriveTable();

@@ -45,7 +45,7 @@ class ReportFixture : public ::testing::Test {
 protected:
     ReportFixture() : m_folder(tally_test::TempFolder::reachableByAll()) {
         fs::create_directories(m_folder.path() + "/config/tally99");
-        std::ofstream(m_folder.path() + "/config/tally99/drives.ini") << "[Drives]\nauto=0\n";
+        writeDrivesIni("[Drives]\nauto=0\n");
         fs::create_directories(tree());
         // The build folder may be closed to other users, so the program is run from here.
         fs::copy_file(std::getenv("TALLY99_REPORT"), program());
@@ -53,6 +53,10 @@ protected:
 
     [[nodiscard]] std::string tree() const { return m_folder.path() + "/tree"; }
     [[nodiscard]] std::string program() const { return m_folder.path() + "/tally99-report"; }
+
+    void writeDrivesIni(const std::string& text) const {
+        std::ofstream(m_folder.path() + "/config/tally99/drives.ini") << text;
+    }
 
     void addFile(const std::string& relative) const {
         const fs::path path = tree() + "/" + relative;
@@ -224,4 +228,39 @@ TEST_F(ReportFixture, APipeWithoutReaderEndsTheProgramQuietlyAndNotInSuccess) {
         EXPECT_EQ(ignored.exitCode, 1) << flag;
         EXPECT_EQ(ignored.err, "") << flag;
     }
+}
+
+TEST_F(ReportFixture, FoldersAreWalkedWhenDrivesIniMapsEveryLetter) {
+    addFile("mapped/one.txt");
+    addFile("open/a.txt");
+    addFile("open/b.txt");
+    std::string ini = "[Drives]\nauto=0\n";
+    std::vector<std::string> everyLetter;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        ini += std::string(1, letter) + "=" + tree() + "/mapped\n";
+        everyLetter.push_back(std::string(1, letter) + ":");
+    }
+    writeDrivesIni(ini);
+
+    const Outcome alone = run({"open"});
+    EXPECT_EQ(alone.exitCode, 0) << alone.err;
+    EXPECT_TRUE(alone.out.starts_with("Finished - 2 files processed\n")) << alone.out;
+
+    // A folder never takes a letter that the run names, before or after it: z: and y: are
+    // still the table's folder (one file each), each folder its own (two files).
+    const Outcome mixed = run({"open", "z:", "open", "y:"});
+    EXPECT_EQ(mixed.exitCode, 0) << mixed.err;
+    EXPECT_TRUE(mixed.out.starts_with("Finished - 6 files processed\n")) << mixed.out;
+
+    // What is said of a folder names it as typed, whichever letter it replaced.
+    const Outcome gone = run({"gone", "z:"});
+    EXPECT_EQ(gone.exitCode, 1);
+    EXPECT_EQ(gone.err, "tally99-report: cannot enter folder gone: No such file or directory\n");
+    EXPECT_TRUE(gone.out.starts_with("Finished - 1 files processed\n")) << gone.out;
+
+    // Twenty-six letters and a folder are more drives than there are letters.
+    everyLetter.push_back("open");
+    const Outcome tooMany = run(everyLetter);
+    EXPECT_EQ(tooMany.exitCode, 2);
+    EXPECT_NE(tooMany.err.find("too many targets"), std::string::npos) << tooMany.err;
 }

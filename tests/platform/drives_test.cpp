@@ -106,3 +106,35 @@ TEST(Drives, LabelLinkNamesAreDecoded) {
     EXPECT_EQ(DriveTable::labelFromLinkName("odd\\xZZ\\x2"), "odd\\xZZ\\x2");
     EXPECT_EQ(DriveTable::labelFromLinkName("plain"), "plain");
 }
+
+TEST(Drives, AFolderTakesTheFirstFreeLetterElseReplacesTheLastLetterNotInUse) {
+    tally_test::TempFolder folders;
+    const std::string mapped = makeFolder(folders, "mapped");
+    const std::string one = makeFolder(folders, "one");
+    const std::string two = makeFolder(folders, "two");
+    {
+        DrivesIni ini("[Drives]\nauto=0\nd=" + mapped + "\n");
+        EXPECT_EQ(mapFolderAsDrive(one, 0), 'e');
+        EXPECT_EQ(driveDirectory('e'), one);
+        // A free letter in use elsewhere (a target of the run) is passed over.
+        EXPECT_EQ(mapFolderAsDrive(two, 1U << ('f' - 'a') | 1U << ('e' - 'a')), 'g');
+        EXPECT_EQ(driveDirectory('f'), std::nullopt);
+    }
+    std::string everyLetter = "[Drives]\nauto=0\n";
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        everyLetter += std::string(1, letter) + "=" + mapped + "\n";
+    DrivesIni ini(everyLetter + "[Labels]\nz=Archive\n[Types]\nz=cdrom\n[Space]\nz=100,50\n");
+    EXPECT_EQ(mapFolderAsDrive(one, 0), 'z');
+    EXPECT_EQ(driveDirectory('z'), one);
+    // Nothing of the drive it replaced stays with the folder.
+    EXPECT_EQ(volumeLabel('z'), "");
+    EXPECT_EQ(driveType('z'), driveFixed);
+    ASSERT_TRUE(diskFreeSpace('z').has_value());
+    EXPECT_NE(diskFreeSpace('z')->totalBytes, 100U);
+
+    EXPECT_EQ(mapFolderAsDrive(two, 1U << ('z' - 'a') | 1U << ('y' - 'a')), 'x');
+    EXPECT_EQ(driveDirectory('x'), two);
+    EXPECT_EQ(driveDirectory('y'), mapped);
+    EXPECT_EQ(mapFolderAsDrive(two, (1U << 26) - 1), std::nullopt);
+    EXPECT_EQ(logicalDrives(), (1U << 26) - 1);
+}
