@@ -16,6 +16,12 @@
 
 namespace tally_test {
 
+// For a child that must act without root's privileges: gives them up (to the user nobody)
+// when it has them; false when that fails.
+inline bool giveUpRoot() {
+    return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0);
+}
+
 template <typename Body>
 std::optional<std::string> textFromBoundedChild(Body&& body, unsigned seconds = 10) {
     int pipeEnds[2];
@@ -32,7 +38,13 @@ std::optional<std::string> textFromBoundedChild(Body&& body, unsigned seconds = 
         const rlim_t bytes = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (rlim_t(512) << 20);
         const rlimit limit{bytes, bytes};
         ::setrlimit(RLIMIT_AS, &limit);
-        const std::string text = body();
+        // An exception must end the child here, not let it run the rest of the suite.
+        std::string text;
+        try {
+            text = body();
+        } catch (...) {
+            ::_exit(1);
+        }
         std::size_t done = 0;
         while (done < text.size()) {
             const auto written = ::write(pipeEnds[1], text.data() + done, text.size() - done);

@@ -40,7 +40,7 @@ const std::string automaticDrivesUsed = ", so it is ignored; the automatic drive
 // that is ignored leaves the automatic drives, where c is always /.
 std::optional<std::string> driveCAfterTwoReads(bool withoutRoot = false) {
     return tally_test::textFromBoundedChild([withoutRoot] {
-        if (withoutRoot && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+        if (withoutRoot && !tally_test::giveUpRoot())
             return std::string("cannot give up root");
         return tally_test::textAndMessages([] {
             reloadDriveTable();
