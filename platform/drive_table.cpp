@@ -1,11 +1,10 @@
 #include "platform/drive_table.h"
 
 #include "platform/config_folder.h"
+#include "platform/regular_file.h"
 
 #include <charconv>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -15,12 +14,13 @@ namespace platform {
 
 namespace {
 
-std::string readSmallFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+// The kernel's own text files (mountinfo, sysfs flags); a machine with ten thousand mounts
+// has a mountinfo of a few MB. Empty when the file cannot be read.
+std::string readKernelFile(const std::string& path) {
+    return readRegularFile(path, std::size_t(64) << 20).text;
 }
+
+constexpr const char* automaticDrivesUsed = "the automatic drives are used";
 
 std::string lowerCase(std::string text) {
     for (char& c : text) {
@@ -60,7 +60,7 @@ bool isRemovableDevice(unsigned major, unsigned minor) {
     base += ':';
     base.append(number, std::to_chars(number, number + sizeof number, minor).ptr);
     for (const auto* file : {"/removable", "/../removable"}) {
-        const auto text = readSmallFile(base + file);
+        const auto text = readKernelFile(base + file);
         if (!text.empty()) {
             return text[0] == '1';
         }
@@ -168,8 +168,18 @@ bool isFolder(const std::string& path) {
 } // namespace
 
 DriveTable DriveTable::fromSystem() {
-    return build(parseMountInfo(readSmallFile("/proc/self/mountinfo")),
-                 IniDocument::load(configFilePath("drives.ini")));
+    const auto path = configFilePath("drives.ini");
+    auto drivesIni = IniDocument::load(path, automaticDrivesUsed);
+    if (!drivesIni.isBlank() && !hasDriveSettings(drivesIni)) {
+        reportIgnoredFile(path, "has no [Drives], [Labels], [Types] or [Space] section",
+                          automaticDrivesUsed);
+    }
+    return build(parseMountInfo(readKernelFile("/proc/self/mountinfo")), drivesIni);
+}
+
+bool DriveTable::hasDriveSettings(const IniDocument& drivesIni) {
+    return drivesIni.hasSection("Drives") || drivesIni.hasSection("Labels") ||
+           drivesIni.hasSection("Types") || drivesIni.hasSection("Space");
 }
 
 DriveTable DriveTable::build(const std::vector<MountEntry>& mounts, const IniDocument& drivesIni) {

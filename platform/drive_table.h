@@ -26,7 +26,13 @@ struct DriveInfo {
 class DriveTable final {
 public:
     // The table of this machine: /proc/self/mountinfo and drives.ini in the configuration folder.
+    // A drives.ini that is not a regular file, is too large, cannot be read or holds none of
+    // the sections is ignored, and the user is told so once.
     [[nodiscard]] static DriveTable fromSystem();
+
+    // Whether a drives.ini document has any of the sections the table reads ([Drives],
+    // [Labels], [Types], [Space]); a file with content but none of them is not a drives.ini.
+    [[nodiscard]] static bool hasDriveSettings(const IniDocument& drivesIni);
 
     // A table from a mount list and a drives.ini document; the sysfs and label lookups of the
     // system still apply to the mounts.

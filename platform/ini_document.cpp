@@ -1,8 +1,8 @@
 #include "platform/ini_document.h"
 
-#include <fstream>
+#include "platform/regular_file.h"
+
 #include <iterator>
-#include <sstream>
 #include <unordered_map>
 
 namespace platform {
@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 std::string_view trimmed(std::string_view text) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -66,6 +66,8 @@ std::optional<KeyLine> keyLine(std::string_view line) {
     return result;
 }
 
+constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+
 } // namespace
 
 bool IniDocument::sameName(std::string_view a, std::string_view b) {
@@ -81,32 +83,50 @@ bool IniDocument::sameName(std::string_view a, std::string_view b) {
 }
 
 IniDocument::IniDocument(std::string_view text) {
-    if (text.find("\r\n") != std::string_view::npos) {
-        m_newline = "\r\n";
+    if (text.starts_with(byteOrderMark)) {
+        m_byteOrderMark = true;
+        text.remove_prefix(byteOrderMark.size());
+    }
+    const auto firstEnd = text.find_first_of("\r\n");
+    if (firstEnd != std::string_view::npos && text[firstEnd] == '\r') {
+        m_newline = text.substr(firstEnd + 1).starts_with('\n') ? "\r\n" : "\r";
     }
     std::size_t start = 0;
     while (start < text.size()) {
-        auto end = text.find('\n', start);
+        auto end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
             end = text.size();
         }
-        auto line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        m_lines.emplace_back(line);
-        start = end + 1;
+        m_lines.emplace_back(text.substr(start, end - start));
+        const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
+        start = end + (crLf ? 2 : 1);
     }
 }
 
-IniDocument IniDocument::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return IniDocument{};
+IniDocument IniDocument::load(const std::string& path, std::string_view consequence) {
+    auto contents = readRegularFile(path);
+    if (contents.status == FileContents::Status::Refused) {
+        reportIgnoredFile(path, contents.problem, consequence);
     }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return IniDocument(contents.str());
+    return IniDocument(contents.text);
+}
+
+std::optional<IniDocument> IniDocument::loadForUpdate(const std::string& path) {
+    auto contents = readRegularFile(path);
+    if (contents.status == FileContents::Status::Refused) {
+        return std::nullopt;
+    }
+    return IniDocument(contents.text);
+}
+
+bool IniDocument::isBlank() const {
+    for (const auto& line : m_lines) {
+        const auto text = trimmed(line);
+        if (!text.empty() && text.front() != ';' && text.front() != '#') {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<std::size_t> IniDocument::findSection(std::string_view section) const {
@@ -191,7 +211,7 @@ void IniDocument::setValues(std::string_view section, const std::vector<IniEntry
 }
 
 std::string IniDocument::text() const {
-    std::string result;
+    std::string result(m_byteOrderMark ? byteOrderMark : std::string_view());
     for (const auto& line : m_lines) {
         result += line;
         result += m_newline;

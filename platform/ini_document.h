@@ -3,7 +3,10 @@
 // other line (comments, unknown keys, blank lines) in its place and order. The profile functions
 // and the drive table both read through this class, so there is one INI dialect in the program:
 // section and key names compare without regard to case (letters a-z), names and values are
-// trimmed, a value enclosed in a pair of matching quotes loses them.
+// trimmed, a value enclosed in a pair of matching quotes loses them. Lines may end in LF, CR LF
+// or CR alone (the first line end found is the one written), and a UTF-8 byte order mark at
+// the start is accepted and kept. Files are read through readRegularFile (regular_file.h): a
+// FIFO, a device or a file over 1 MB is never read.
 
 #include <optional>
 #include <string>
@@ -23,8 +26,15 @@ public:
     IniDocument() = default;
     explicit IniDocument(std::string_view text);
 
-    // The file's contents, or an empty document when it cannot be read.
-    [[nodiscard]] static IniDocument load(const std::string& path);
+    // The file's contents; an empty document when it is missing, and also when it cannot be
+    // taken (not a regular file, too large, unreadable), which the user is told once, with the
+    // consequence given (see reportIgnoredFile).
+    [[nodiscard]] static IniDocument load(const std::string& path,
+                                          std::string_view consequence = {});
+    // For a change of the file: an empty document when it is missing, nothing (and no message:
+    // the writer says that it cannot write) when a file is there that cannot be taken, as
+    // replacing it would lose what it holds.
+    [[nodiscard]] static std::optional<IniDocument> loadForUpdate(const std::string& path);
 
     // The value of the first matching key of the first matching section; nothing when absent.
     [[nodiscard]] std::optional<std::string> value(std::string_view section,
@@ -45,6 +55,8 @@ public:
     [[nodiscard]] bool hasSection(std::string_view section) const {
         return findSection(section).has_value();
     }
+    // True when every line is blank or a comment (starting with ';' or '#').
+    [[nodiscard]] bool isBlank() const;
 
     // Section and key names are equal when they differ at most in the case of letters a-z.
     [[nodiscard]] static bool sameName(std::string_view a, std::string_view b);
@@ -55,6 +67,7 @@ private:
 
     std::vector<std::string> m_lines;
     std::string m_newline{"\n"};
+    bool m_byteOrderMark = false;
 };
 
 } // namespace platform

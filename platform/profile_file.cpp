@@ -1,6 +1,7 @@
 #include "platform/profile_file.h"
 
 #include "platform/config_folder.h"
+#include "platform/regular_file.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -54,6 +55,37 @@ bool replaceFileAtomically(const std::string& path, const std::string& text) {
     return true;
 }
 
+// The file a path names once symbolic links are followed: a settings file kept in a dotfiles
+// repository is a link into it, and a save must change the repository's file, not replace the
+// link with a copy. The last target need not exist yet (the first save makes it). Nothing for
+// a loop of links.
+std::optional<std::string> linkTarget(std::string path) {
+    for (int links = 0; links < 40; ++links) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error)) {
+            return path;
+        }
+        const auto target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            return std::nullopt;
+        }
+        path = (std::filesystem::path(path).parent_path() / target).string();
+    }
+    return std::nullopt;
+}
+
+// A missing file may be made; an existing one is replaced only when it is a regular file with
+// a write permission bit that this user may use. Root passes every access() test, so the bits
+// are looked at themselves: a file without any is read-only for every user.
+bool mayReplace(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return errno == ENOENT;
+    }
+    return S_ISREG(status.st_mode) && (status.st_mode & 0222) != 0 &&
+           ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 } // namespace
 
 std::string getPrivateProfileString(const std::string& section, const std::string& key,
@@ -70,14 +102,18 @@ bool writePrivateProfileString(const std::string& section, const std::string& ke
 
 bool writePrivateProfileStrings(const std::string& section, const std::vector<IniEntry>& keys,
                                 const std::string& fileName) {
-    const auto path = configFilePath(fileName);
-    // A read-only settings file stays as it is, as it would on a read-only medium.
-    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+    const auto target = linkTarget(configFilePath(fileName));
+    if (!target || !mayReplace(*target)) {
         return false;
     }
-    auto document = IniDocument::load(path);
-    document.setValues(section, keys);
-    return replaceFileAtomically(path, document.text());
+    auto document = IniDocument::loadForUpdate(*target);
+    if (!document) {
+        return false;
+    }
+    document->setValues(section, keys);
+    const auto text = document->text();
+    // A file that no look-up would read is not written.
+    return text.size() <= settingsFileLimit && replaceFileAtomically(*target, text);
 }
 
 } // namespace platform

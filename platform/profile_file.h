@@ -5,6 +5,10 @@
 // file atomically (temporary file in the same folder, then rename), so a killed program or a
 // full disk never leaves a half-written file behind. Each write reads and rewrites the whole
 // file: many keys go in one writePrivateProfileStrings; ProfileSection reads many keys.
+// A write follows a symbolic link and replaces the link's target, so the link stays. It never
+// replaces a file without write permission bits (for root neither), a file that is not a
+// regular file or one it cannot read first, and never writes a file over 1 MB: a read would
+// ignore it.
 
 #include "platform/ini_document.h"
 

@@ -1,12 +1,17 @@
+#include "bounded_child.h"
+#include "platform/config_folder.h"
 #include "platform/drive_table.h"
 #include "platform/drives.h"
+#include "shown_messages.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -27,6 +32,23 @@ private:
     tally_test::TempFolder m_temp;
     tally_test::XdgConfigHome m_xdg;
 };
+
+const std::string automaticDrivesUsed = ", so it is ignored; the automatic drives are used.\n";
+
+// The folder of drive c and the messages shown after drives.ini has been read twice (the
+// table reloaded), in a child that cannot wait forever or run out of memory. A drives.ini
+// that is ignored leaves the automatic drives, where c is always /.
+std::optional<std::string> driveCAfterTwoReads(bool withoutRoot = false) {
+    return tally_test::textFromBoundedChild([withoutRoot] {
+        if (withoutRoot && !tally_test::giveUpRoot())
+            return std::string("cannot give up root");
+        return tally_test::textAndMessages([] {
+            reloadDriveTable();
+            reloadDriveTable();
+            return "c " + driveDirectory('c').value_or("none") + "\n";
+        });
+    });
+}
 
 std::string makeFolder(const tally_test::TempFolder& temp, const std::string& name) {
     const auto path = temp.path() + "/" + name;
@@ -137,4 +159,65 @@ TEST(Drives, AFolderTakesTheFirstFreeLetterElseReplacesTheLastLetterNotInUse) {
     EXPECT_EQ(driveDirectory('y'), mapped);
     EXPECT_EQ(mapFolderAsDrive(two, (1U << 26) - 1), std::nullopt);
     EXPECT_EQ(logicalDrives(), (1U << 26) - 1);
+}
+
+// Before, a FIFO held the program in open() before any window showed, and a link to /dev/zero
+// ended it for want of memory.
+TEST(Drives, ADrivesIniThatIsNotARegularFileIsIgnoredWithOneMessage) {
+    tally_test::TempFolder temp;
+    tally_test::XdgConfigHome xdg(temp.path());
+    std::filesystem::create_directories(configFolder());
+    const auto path = configFilePath("drives.ini");
+    const auto expected = "c /\n" + path + " is not a regular file" + automaticDrivesUsed;
+
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    EXPECT_EQ(driveCAfterTwoReads(), expected) << "a FIFO";
+    std::filesystem::remove(path);
+    std::filesystem::create_symlink("/dev/zero", path);
+    EXPECT_EQ(driveCAfterTwoReads(), expected) << "a link to /dev/zero";
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(driveCAfterTwoReads(), expected) << "a folder";
+}
+
+TEST(Drives, ADrivesIniThatIsTooLargeGarbageOrUnreadableIsIgnoredWithAMessage) {
+    const auto temp = tally_test::TempFolder::reachableByAll();
+    tally_test::XdgConfigHome xdg(temp.path());
+    std::filesystem::create_directories(configFolder());
+    const auto path = configFilePath("drives.ini");
+    const auto write = [&path](const std::string& text) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    };
+    EXPECT_EQ(driveCAfterTwoReads(), "c /\n") << "a missing drives.ini is no problem";
+    for (const char* harmless : {"", "\n; nothing here yet\n# nor here\n\n"}) {
+        write(harmless);
+        EXPECT_EQ(driveCAfterTwoReads(), "c /\n") << harmless;
+    }
+
+    write("[Drives]\nauto=0\nc=" + temp.path() + "\n" + std::string(2 << 20, ';'));
+    EXPECT_EQ(driveCAfterTwoReads(), "c /\n" + path + " is larger than 1 MB" + automaticDrivesUsed);
+
+    write(std::string("\x7f"
+                      "ELF\x02\x01\x01\0\0\0 drives = 1\n\xff\xfe[\0",
+                      26));
+    EXPECT_EQ(driveCAfterTwoReads(), "c /\n" + path +
+                                         " has no [Drives], [Labels], [Types] or [Space] section" +
+                                         automaticDrivesUsed);
+
+    write("[Drives]\nauto=0\nc=" + temp.path() + "\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+    const auto unreadable = driveCAfterTwoReads(true);
+    if (unreadable == "cannot give up root")
+        GTEST_SKIP() << "cannot give up root to meet an unreadable drives.ini";
+    EXPECT_EQ(unreadable,
+              "c /\n" + path + " cannot be read: Permission denied" + automaticDrivesUsed);
+}
+
+TEST(Drives, AByteOrderMarkAndCarriageReturnLineEndsAreAccepted) {
+    tally_test::TempFolder folders;
+    const std::string data = makeFolder(folders, "data");
+    DrivesIni mac("\xEF\xBB\xBF[Drives]\rauto=0\rd=" + data + "\r[Labels]\rd=Data\r");
+    EXPECT_EQ(driveDirectory('d'), data);
+    EXPECT_EQ(volumeLabel('d'), "Data");
+    EXPECT_EQ(driveDirectory('c'), std::nullopt);
 }

@@ -1,7 +1,10 @@
+#include "bounded_child.h"
 #include "file_size_limit.h"
 #include "file_text.h"
 #include "platform/config_folder.h"
 #include "platform/profile_file.h"
+#include "platform/profile_section.h"
+#include "shown_messages.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +24,24 @@ namespace {
 
 void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// Key k of section A as a look-up and a section read find it, whether a save of k=2 went
+// through, and the messages shown; nothing when that waited forever or ran out of memory.
+std::optional<std::string> readAndSave(const std::string& path) {
+    return tally_test::textFromBoundedChild([&] {
+        return tally_test::textAndMessages([&] {
+            std::string text = "read " + getPrivateProfileString("A", "k", "none", path) + "\n";
+            text += "section " + ProfileSection::read("A", path).value("k").value_or("none");
+            return text +
+                   (writePrivateProfileString("A", "k", "2", path) ? "\nsaved\n" : "\nrefused\n");
+        });
+    });
+}
+
+bool isFifo(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
 }
 
 } // namespace
@@ -148,4 +169,106 @@ TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
     }
     EXPECT_EQ(tally_test::fileText(path), "[A]\nk=1\n");
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+}
+
+// A FIFO would hold open() until someone writes to it, /dev/zero never ends, a folder is no
+// file: each is ignored with a message, none is waited on, and none is replaced by a save.
+TEST(ProfileFile, FilesThatAreNotRegularAreIgnoredWithAMessage) {
+    tally_test::TempFolder temp;
+    const auto fifo = temp.path() + "/fifo.ini";
+    const auto zero = temp.path() + "/zero.ini";
+    const auto folder = temp.path() + "/folder.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", zero);
+    std::filesystem::create_directory(folder);
+    for (const auto& path : {fifo, zero, folder}) {
+        EXPECT_EQ(readAndSave(path), "read none\nsection none\nrefused\n" + path +
+                                         " is not a regular file, so it is ignored.\n");
+    }
+    EXPECT_TRUE(isFifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_symlink(zero));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
+// 1 MB holds tens of thousands of file types; a larger file is not the program's, and a save
+// that cannot read it first would lose what it holds.
+TEST(ProfileFile, AFileLargerThanOneMegabyteIsIgnoredAndKept) {
+    tally_test::TempFolder temp;
+    const auto path = temp.path() + "/big.ini";
+    const std::string text = "[A]\nk=1\n" + std::string(2 << 20, ';') + "\n";
+    writeFile(path, text);
+    EXPECT_EQ(readAndSave(path), "read none\nsection none\nrefused\n" + path +
+                                     " is larger than 1 MB, so it is ignored.\n");
+    EXPECT_EQ(tally_test::fileText(path), text);
+
+    const auto grown = temp.path() + "/grown.ini";
+    std::vector<IniEntry> keys;
+    for (int k = 0; k < 1100; ++k)
+        keys.push_back({"k" + std::to_string(k), std::string(1000, 'v')});
+    EXPECT_FALSE(writePrivateProfileStrings("A", keys, grown))
+        << "a save wrote a file that no look-up would read";
+    EXPECT_FALSE(std::filesystem::exists(grown));
+}
+
+// Editors on other systems write a byte order mark first, or end lines with CR alone.
+TEST(ProfileFile, AByteOrderMarkAndCarriageReturnLineEndsAreAcceptedAndKept) {
+    tally_test::TempFolder temp;
+    const auto mac = temp.path() + "/mac.ini";
+    writeFile(mac, "\xEF\xBB\xBF[A]\rk=1\r[B]\rk=3\r");
+    EXPECT_EQ(readAndSave(mac), "read 1\nsection 1\nsaved\n");
+    EXPECT_EQ(tally_test::fileText(mac), "\xEF\xBB\xBF[A]\rk=2\r[B]\rk=3\r");
+
+    const auto dos = temp.path() + "/dos.ini";
+    writeFile(dos, "\xEF\xBB\xBF[A]\r\nk=1\r\n");
+    EXPECT_EQ(readAndSave(dos), "read 1\nsection 1\nsaved\n");
+    EXPECT_EQ(tally_test::fileText(dos), "\xEF\xBB\xBF[A]\r\nk=2\r\n");
+}
+
+// Root may write any file, but a file without write bits is read-only for every user.
+TEST(ProfileFile, AFileWithoutWriteBitsIsNeverReplaced) {
+    const auto temp = tally_test::TempFolder::reachableByAll();
+    const auto path = temp.path() + "/readonly.ini";
+    writeFile(path, "[A]\nk=1\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_FALSE(writePrivateProfileString("A", "k", "2", path)) << "as uid " << ::geteuid();
+    const auto withoutRoot = tally_test::textFromBoundedChild([&] {
+        if (!tally_test::giveUpRoot())
+            return std::string("cannot give up root");
+        return std::string(writePrivateProfileString("A", "k", "2", path) ? "saved" : "refused");
+    });
+    EXPECT_EQ(tally_test::fileText(path), "[A]\nk=1\n");
+    if (withoutRoot == "cannot give up root")
+        GTEST_SKIP() << "cannot give up root to try the file without it";
+    EXPECT_EQ(withoutRoot, "refused");
+}
+
+// A settings file kept in a dotfiles repository is a link into it: the save goes to the
+// link's target (replaced as a whole there), and the link stays.
+TEST(ProfileFile, ASaveGoesThroughASymbolicLinkToItsTarget) {
+    tally_test::TempFolder temp;
+    tally_test::XdgConfigHome xdg(temp.path() + "/config");
+    const auto dotfiles = temp.path() + "/dotfiles";
+    std::filesystem::create_directories(dotfiles);
+    std::filesystem::create_directories(configFolder());
+    writeFile(dotfiles + "/tally98.ini", "; mine\n[A]\nk=1\n");
+    ASSERT_EQ(::chmod((dotfiles + "/tally98.ini").c_str(), 0600), 0);
+    std::filesystem::create_symlink("../../dotfiles/link.ini", configFilePath("tally98.ini"));
+    std::filesystem::create_symlink("tally98.ini", dotfiles + "/link.ini");
+    std::filesystem::create_symlink("../../dotfiles/new.ini", configFilePath("new.ini"));
+
+    ASSERT_TRUE(writePrivateProfileString("A", "k", "2", "tally98.ini"));
+    EXPECT_TRUE(std::filesystem::is_symlink(configFilePath("tally98.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dotfiles + "/link.ini"));
+    EXPECT_EQ(tally_test::fileText(dotfiles + "/tally98.ini"), "; mine\n[A]\nk=2\n");
+    EXPECT_EQ(std::filesystem::status(dotfiles + "/tally98.ini").permissions(),
+              std::filesystem::perms(0600));
+
+    // A link whose target is not there yet: the first save makes the target.
+    ASSERT_TRUE(writePrivateProfileString("A", "k", "3", "new.ini"));
+    EXPECT_TRUE(std::filesystem::is_symlink(configFilePath("new.ini")));
+    EXPECT_EQ(tally_test::fileText(dotfiles + "/new.ini"), "[A]\nk=3\n");
+
+    const std::filesystem::directory_iterator config(configFolder()), kept(dotfiles);
+    EXPECT_EQ(std::distance(begin(config), end(config)), 2) << "a temporary file was left";
+    EXPECT_EQ(std::distance(begin(kept), end(kept)), 3) << "a temporary file was left";
 }

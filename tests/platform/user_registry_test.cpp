@@ -1,6 +1,8 @@
 #include "platform/ad_library.h"
+#include "platform/bounded_child.h"
 #include "platform/config_folder.h"
 #include "platform/ini_document.h"
+#include "platform/shown_messages.h"
 #include "platform/temp_folder.h"
 #include "platform/user_registry.h"
 
@@ -8,6 +10,8 @@
 
 #include <filesystem>
 #include <fstream>
+
+#include <sys/stat.h>
 
 namespace {
 const std::string adKey = "Software\\Cydoor\\Adwr_53\\Loct_0";
@@ -27,6 +31,24 @@ TEST(UserRegistry, WritesOnlyIntoAKeyThatExists) {
     EXPECT_TRUE(platform::writeUserInteger(adKey, "DeftExpsLen", 45));
     const auto doc = platform::IniDocument::load(platform::configFilePath("registry.ini"));
     EXPECT_EQ(doc.value(adKey, "DeftExpsLen"), "45");
+}
+
+// Before, the statistics window froze on showing: it waited in open() for a writer.
+TEST(UserRegistry, ARegistryFileThatIsAFifoHasNoKeysAndIsNotWaitedOn) {
+    tally_test::TempFolder folder;
+    tally_test::XdgConfigHome home(folder.path());
+    std::filesystem::create_directories(platform::configFolder());
+    const auto path = platform::configFilePath("registry.ini");
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    const auto shown = tally_test::textFromBoundedChild([] {
+        return tally_test::textAndMessages([] {
+            const bool exists = platform::userKeyExists(adKey);
+            const bool written = platform::writeUserInteger(adKey, "DeftExpsLen", 45);
+            return std::string(exists || written ? "key found\n" : "no key\n");
+        });
+    });
+    EXPECT_EQ(shown, "no key\n" + path + " is not a regular file, so it is ignored.\n");
+    EXPECT_EQ(std::filesystem::status(path).type(), std::filesystem::file_type::fifo);
 }
 
 TEST(AdLibrary, CallsAreRecordedAndHarmlessWithoutALibrary) {

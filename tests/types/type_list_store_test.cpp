@@ -1,5 +1,6 @@
 #include "types/type_list_store.h"
 
+#include "platform/bounded_child.h"
 #include "platform/class_registry.h"
 #include "platform/config_folder.h"
 #include "platform/file_size_limit.h"
@@ -7,6 +8,7 @@
 #include "platform/memory_class_registry.h"
 #include "platform/message_hook.h"
 #include "platform/profile_file.h"
+#include "platform/shown_messages.h"
 #include "platform/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +17,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -219,4 +222,47 @@ TEST_F(TypeListStore, AnUnwritableFolderIsReportedAndStopsTheWrite) {
     if (WEXITSTATUS(status) == 10 || WEXITSTATUS(status) == 11)
         GTEST_SKIP() << "cannot drop root privileges to reach " << settingsFolder();
     EXPECT_EQ(WEXITSTATUS(status), 0) << "expected one error box: " << expected;
+}
+
+// Before, the wizard's type page waited forever in open() for someone to write to the FIFO.
+TEST_F(TypeListStore, ASettingsFileThatIsAFifoLoadsTheDefaultsAndIsNotReplaced) {
+    fs::create_directories(settingsFolder());
+    ASSERT_EQ(::mkfifo(settingsFile().c_str(), 0644), 0);
+    const auto shown = tally_test::textFromBoundedChild([] {
+        return tally_test::textAndMessages([] {
+            platform::setBeepHook([] {});
+            const bool same = load(includeSection) == defaults;
+            const bool saved = WriteStatFilesToDisk({"*.txt\tText Document"}, includeSection);
+            return std::string(same ? "defaults\n" : "other list\n") +
+                   (saved ? "saved\n" : "not saved\n");
+        });
+    });
+    EXPECT_EQ(shown, "defaults\nnot saved\n" + settingsFile().string() +
+                         " is not a regular file, so it is ignored.\nUnable to write to " +
+                         settingsFile().string() + "\n");
+    EXPECT_EQ(fs::status(settingsFile()).type(), fs::file_type::fifo);
+}
+
+// Root passes every access() test, but a settings file without write bits stays as it is.
+TEST_F(TypeListStore, ASettingsFileWithoutWriteBitsIsNotSavedOverEvenByRoot) {
+    const std::string before = "[Include]\nNumber=1\nFile1=*.txt\n";
+    writeSettings(before);
+    fs::permissions(settingsFile(), fs::perms(0444));
+    const ErrorBoxes boxes("Unable to write to " + settingsFile().string());
+    EXPECT_FALSE(WriteStatFilesToDisk({"*.doc\tWord document"}, includeSection));
+    EXPECT_TRUE(boxes.onlyTheExpectedOne());
+    EXPECT_EQ(settingsText(), before);
+    EXPECT_EQ(load(includeSection), std::vector<std::string>{"*.txt\tText Document"});
+}
+
+TEST_F(TypeListStore, ASettingsFileThatIsALinkIsSavedThroughTheLink) {
+    const fs::path kept = settingsFolder().parent_path() / "dotfiles" / "tally98.ini";
+    fs::create_directories(kept.parent_path());
+    fs::create_directories(settingsFolder());
+    std::ofstream(kept) << "[Include]\nNumber=1\nFile1=*.txt\n";
+    fs::create_symlink(kept, settingsFile());
+    ASSERT_TRUE(WriteStatFilesToDisk({"*.doc\tWord document"}, includeSection));
+    EXPECT_TRUE(fs::is_symlink(settingsFile()));
+    EXPECT_EQ(tally_test::fileText(kept), "[Include]\nNumber=1\nFile1=*.doc\n");
+    EXPECT_EQ(load(includeSection), std::vector<std::string>{"*.doc\tWord document"});
 }

@@ -1,4 +1,5 @@
 #include "collect/fake_drives.h"
+#include "platform/bounded_child.h"
 #include "types/selection_filter.h"
 #include "types/which_drive_dialog.h"
 #include "ui/effect_label.h"
@@ -14,6 +15,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -205,6 +208,22 @@ TEST_F(WhichDriveTest, AddDeleteReloadsTheListAfterTheEditorCloses) {
     EXPECT_EQ(wizard.lblOf->text(), "0/0");
     EXPECT_FALSE(wizard.btOK->isEnabled());
     EXPECT_EQ(wizard.currentPage(), 3);
+}
+
+// Before, the type page froze the wizard: it waited in open() for someone to write to the FIFO.
+TEST_F(WhichDriveTest, ATypePageOverAFifoShowsTheDefaultsAndSaysWhy) {
+    const std::string settings = drives.configFolder() + "/tally98.ini";
+    ASSERT_EQ(::mkfifo(settings.c_str(), 0644), 0);
+    const auto shown = tally_test::textFromBoundedChild([this] {
+        wizard.btNext1->click();
+        wizard.rbInclude->setChecked(true);
+        wizard.btNext2->click();
+        std::string text = std::to_string(wizard.PickList1->count()) + " entries\n";
+        for (const auto& message : drives.messages)
+            text += message.text + "\n";
+        return text;
+    });
+    EXPECT_EQ(shown, "3 entries\n" + settings + " is not a regular file, so it is ignored.\n");
 }
 
 TEST_F(WhichDriveTest, TheCloseBoxCancels) {
