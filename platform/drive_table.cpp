@@ -116,7 +116,8 @@ std::optional<DiskSpace> spaceFromText(std::string_view text) {
         if (p == end) {
             break;
         }
-        if (*p != ',') {
+        // A comma after the third number would open a fourth field.
+        if (*p != ',' || count == 3) {
             return std::nullopt;
         }
         ++p;
