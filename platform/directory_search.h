@@ -65,14 +65,13 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// Enters the root directory of a drive letter; remembers its file system so that
-// enterDirectory never crosses into another one. False when the letter is unmapped or the
-// directory cannot be entered.
+// Enters the root directory of a drive letter; remembers its mount so that enterDirectory
+// never crosses into another file system, nor into a bind mount of the same one. False when
+// the letter is unmapped or the directory cannot be entered.
 [[nodiscard]] bool enterDriveRoot(char letter);
 
 // Enters a subdirectory of the current directory by name; never through a symbolic link,
-// never onto another file system than the drive root's. False leaves the current directory as
-// it was.
+// never off the drive root's mount. False leaves the current directory as it was.
 [[nodiscard]] bool enterDirectory(std::string_view name);
 
 // Returns to the directory that the last successful enterDirectory came from, even when the

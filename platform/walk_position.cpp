@@ -7,17 +7,22 @@
 // The directory entered last is lent once to the listing, which so reads it without opening it
 // again; the path shown for the current directory is put together from the names taken, which
 // costs no system call and works at any depth.
+// A directory is entered only on the drive root's mount (its mount id, or its device where the
+// kernel gives no mount id), so neither another file system nor a bind mount is walked.
 
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace platform {
@@ -30,6 +35,22 @@ struct Identity {
 
     [[nodiscard]] bool operator==(const Identity&) const = default;
 };
+
+struct Place {
+    Identity identity;
+    std::uint64_t mount = 0;
+    bool mountKnown = false;
+};
+
+// Where an open directory is.
+std::optional<Place> placeOf(int fd) {
+    struct statx status {};
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &status) != 0)
+        return std::nullopt;
+    return Place{{makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino},
+                 status.stx_mnt_id,
+                 (status.stx_mask & STATX_MNT_ID) != 0};
+}
 
 struct Level {
     Identity parent; // the directory this level was entered from
@@ -47,8 +68,8 @@ public:
         if (fd < 0) {
             return false;
         }
-        struct stat status {};
-        if (::fstat(fd, &status) != 0 || ::fchdir(fd) != 0) {
+        const auto place = placeOf(fd);
+        if (!place || ::fchdir(fd) != 0) {
             ::close(fd);
             return false;
         }
@@ -57,8 +78,8 @@ public:
         m_rootPath = directory;
         char shown[PATH_MAX];
         m_shownRootPath = ::getcwd(shown, sizeof shown) != nullptr ? shown : directory;
-        m_root = {status.st_dev, status.st_ino};
-        m_current = m_root;
+        m_root = *place;
+        m_current = m_root.identity;
         m_haveRoot = true;
         return true;
     }
@@ -76,8 +97,8 @@ public:
         if (fd < 0) {
             return false;
         }
-        struct stat status {};
-        if (::fstat(fd, &status) != 0 || status.st_dev != m_root.device || ::fchdir(fd) != 0) {
+        const auto place = placeOf(fd);
+        if (!place || !onRootMount(*place) || ::fchdir(fd) != 0) {
             ::close(fd);
             return false;
         }
@@ -90,7 +111,7 @@ public:
         m_currentFd = -1;
         m_levels.push_back({m_current, std::move(fileName), parentFd});
         setCurrent(fd);
-        m_current = {status.st_dev, status.st_ino};
+        m_current = place->identity;
         return true;
     }
 
@@ -140,6 +161,12 @@ public:
     }
 
 private:
+    [[nodiscard]] bool onRootMount(const Place& place) const {
+        if (place.mountKnown && m_root.mountKnown)
+            return place.mount == m_root.mount;
+        return place.identity.device == m_root.identity.device;
+    }
+
     static Identity identityOf(const char* path) {
         struct stat status {};
         if (::stat(path, &status) != 0) {
@@ -183,13 +210,13 @@ private:
         int fd = ::open(m_rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         struct stat status {};
         if (fd < 0 || ::fstat(fd, &status) != 0 ||
-            Identity{status.st_dev, status.st_ino} != m_root) {
+            Identity{status.st_dev, status.st_ino} != m_root.identity) {
             if (fd >= 0) {
                 ::close(fd);
             }
             return;
         }
-        Identity reached = m_root;
+        Identity reached = m_root.identity;
         for (std::size_t i = 0; i < m_levels.size(); ++i) {
             const Identity wanted = i + 1 < m_levels.size() ? m_levels[i + 1].parent : target;
             const int next = ::openat(fd, m_levels[i].name.c_str(),
@@ -217,7 +244,7 @@ private:
     std::string m_shownRootPath; // the root as the system names it, symbolic links resolved
     int m_currentFd = -1;        // the current directory, open, or -1
     bool m_lent = true;          // the listing has had m_currentFd already
-    Identity m_root;
+    Place m_root;
     Identity m_current;
     std::vector<Level> m_levels;
 };

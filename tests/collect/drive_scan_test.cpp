@@ -11,10 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -98,6 +102,31 @@ private:
 
 std::string statusOf(const RecordingHost& host) {
     return host.statusTexts.empty() ? std::string() : host.statusTexts.back();
+}
+
+// Runs body in a child process and returns the text it gave back, so that what the child does
+// to itself (its mounts, its memory) stays with it.
+std::string inChild(const std::function<std::string()>& body) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return "pipe failed";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        const std::string answer = body();
+        const bool written = ::write(pipeEnds[1], answer.data(), answer.size()) ==
+                             static_cast<ssize_t>(answer.size());
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    std::string answer;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, static_cast<std::size_t>(got));
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? answer : "the child failed";
 }
 
 } // namespace
@@ -289,6 +318,44 @@ TEST(DriveScan, AnUnreadableDirectoryIsSkippedWithoutAMessage) {
         GTEST_SKIP() << "the temporary folder " << fs::temp_directory_path()
                      << " cannot be reached without privileges";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(DriveScan, AFolderBindMountedInsideTheDriveIsNotWalkedAgain) {
+    tally_test::TempFolder tree;
+    const fs::path root = tree.path();
+    writeFile(root / "top.txt", 1);
+    writeFile(root / "data" / "one.txt", 10);
+    writeFile(root / "data" / "two.txt", 100);
+    fs::create_directory(root / "again");
+    fs::create_directory(root / "ram");
+    Drives drives({{'d', root.string()}});
+    // The mounts are made in a mount namespace of the child's own, so they vanish with it.
+    const std::string answer = inChild([&]() -> std::string {
+        if (::unshare(CLONE_NEWNS) != 0)
+            return std::string("skip: cannot make a mount namespace: ") + std::strerror(errno);
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return std::string("skip: cannot make the mounts private: ") + std::strerror(errno);
+        if (::mount((root / "data").c_str(), (root / "again").c_str(), nullptr, MS_BIND, nullptr) !=
+            0)
+            return std::string("skip: cannot bind-mount: ") + std::strerror(errno);
+        if (::mount("tally-test", (root / "ram").c_str(), "tmpfs", 0, nullptr) != 0)
+            return std::string("skip: cannot mount a tmpfs: ") + std::strerror(errno);
+        writeFile(root / "ram" / "in-ram.txt", 1000);
+        if (!fs::exists(root / "again" / "one.txt"))
+            return "the bind mount shows nothing";
+        DriveStatistics stats;
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        DriveScan(stats, host).scan();
+        std::sort(host.filesSeen.begin(), host.filesSeen.end());
+        std::string seen;
+        for (const auto& name : host.filesSeen)
+            seen += name + " ";
+        return seen;
+    });
+    if (answer.starts_with("skip: "))
+        GTEST_SKIP() << answer.substr(6);
+    EXPECT_EQ(answer, "one.txt top.txt two.txt ");
 }
 
 TEST(ReportRun, OneRunOverTwoFoldersAndItsJson) {
