@@ -82,6 +82,7 @@ void DriveScan::scan_dir() {
     struct Frame {
         std::size_t firstName; // this directory's subdirectory names in `names`
         std::size_t nextName;
+        bool lost = false; // the walk could not prove it got back here: nothing more is done
     };
     constexpr std::uint32_t skipInDirectoryPass =
         platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
@@ -106,19 +107,22 @@ void DriveScan::scan_dir() {
     openFrame();
     while (!stack.empty()) {
         Frame& top = stack.back();
-        if (!stopping() && top.nextName < names.size()) {
+        if (!top.lost && !stopping() && top.nextName < names.size()) {
             const std::string_view name(names.data() + top.nextName);
             top.nextName += name.size() + 1;
             if (platform::enterDirectory(name))
                 openFrame();
             continue;
         }
-        scanfiles(platform::currentDirectory(), listings);
+        if (!top.lost)
+            scanfiles(platform::currentDirectory(), listings);
         names.resize(top.firstName);
         listings.pop();
         stack.pop_back();
-        if (!stack.empty())
-            platform::leaveDirectory();
+        // A directory the walk cannot prove it is back in is skipped like one that cannot be
+        // entered: its files would be looked up in another directory.
+        if (!stack.empty() && !platform::leaveDirectory())
+            stack.back().lost = true;
     }
 }
 

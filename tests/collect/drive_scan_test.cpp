@@ -16,8 +16,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 
+#include <fcntl.h>
 #include <malloc.h>
 #include <sched.h>
 #include <sys/mount.h>
@@ -137,6 +139,61 @@ std::int64_t peakResidentKilobytes() {
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
+
+// A chain of folders "d", depth levels below top, with a file "f" of L bytes at level L (top
+// is level 0), made relative to the folder above so that its paths may exceed PATH_MAX.
+// Remembers which level every folder and every file is.
+class Chain final {
+public:
+    Chain(const std::string& top, int depth) {
+        int folder = ::open(top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int level = 0; folder >= 0; ++level) {
+            remember(m_folderLevels, folder, "", level);
+            const int file = ::openat(folder, "f", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            EXPECT_EQ(::ftruncate(file, level), 0);
+            ::close(file);
+            remember(m_fileLevels, folder, "f", level);
+            m_folders.push_back(folder);
+            if (level == depth)
+                break;
+            EXPECT_EQ(::mkdirat(folder, "d", 0755), 0);
+            folder = ::openat(folder, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        }
+        EXPECT_EQ(m_folders.size(), std::size_t(depth + 1));
+    }
+    ~Chain() {
+        for (const int folder : m_folders)
+            ::close(folder);
+    }
+    Chain(const Chain&) = delete;
+    Chain& operator=(const Chain&) = delete;
+
+    // The folder of a level, open.
+    [[nodiscard]] int folder(int level) const { return m_folders.at(std::size_t(level)); }
+    // The level of the folder, or of the file, that a path relative to the current directory
+    // names; -1 for anything outside the chain as it was made.
+    [[nodiscard]] int folderLevel(const char* path) const { return levelOf(m_folderLevels, path); }
+    [[nodiscard]] int fileLevel(const char* path) const { return levelOf(m_fileLevels, path); }
+
+private:
+    using Levels = std::map<std::pair<dev_t, ino_t>, int>;
+    static void remember(Levels& levels, int folder, const char* name, int level) {
+        struct stat status {};
+        EXPECT_EQ(::fstatat(folder, name, &status, AT_EMPTY_PATH), 0);
+        levels[{status.st_dev, status.st_ino}] = level;
+    }
+    static int levelOf(const Levels& levels, const char* path) {
+        struct stat status {};
+        if (::stat(path, &status) != 0)
+            return -1;
+        const auto found = levels.find({status.st_dev, status.st_ino});
+        return found == levels.end() ? -1 : found->second;
+    }
+
+    std::vector<int> m_folders;
+    Levels m_fileLevels;
+    Levels m_folderLevels;
+};
 
 } // namespace
 
@@ -342,6 +399,73 @@ TEST(DriveScan, AnUnreadableDirectoryIsSkippedWithoutAMessage) {
         GTEST_SKIP() << "the temporary folder " << fs::temp_directory_path()
                      << " cannot be reached without privileges";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(DriveScan, AWalkThatLosesItsWayDeepDownNeverCountsAFileTwiceOrInTheWrongFolder) {
+    // 400 levels: deeper than the levels the walk keeps open, so that going back up it must
+    // find its way. While it counts the files at the bottom, the bottom folder is moved to the
+    // top (".." no longer leads back) and, in one of the runs, the level-270 folder is renamed
+    // (the way down by names is gone too). Every file counted must be counted once, from the
+    // folder the walk says it is in.
+    constexpr int depth = 400;
+    constexpr int renamed = 270;
+    for (const bool renameAncestor : {true, false}) {
+        SCOPED_TRACE(renameAncestor ? "ancestor renamed" : "only the bottom moved");
+        tally_test::TempFolder tree;
+        const Chain chain(tree.path(), depth);
+        Drives drives({{'d', tree.path()}});
+        DriveStatistics stats;
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        bool moved = false;
+        host.onPump = [&](const DriveStatistics&) {
+            if (moved)
+                return;
+            moved = true;
+            if (renameAncestor) {
+                ASSERT_EQ(::renameat(chain.folder(renamed - 1), "d", chain.folder(renamed - 1),
+                                     "renamed"),
+                          0);
+            }
+            ASSERT_EQ(::renameat(chain.folder(depth - 1), "d", chain.folder(0), "moved"), 0);
+        };
+        std::map<int, int> counted; // level of the file -> times counted
+        std::size_t statusSeen = 0;
+        int wrongFolder = 0;
+        host.selected = [&](std::string_view name) {
+            EXPECT_EQ(name, "f");
+            const int level = chain.fileLevel("f");
+            counted[level] += 1;
+            // The status text names the folder the walk believes it is in: the chain's "d"
+            // once per level below the top. It is set before the file is handed over.
+            if (host.statusTexts.size() != statusSeen) {
+                statusSeen = host.statusTexts.size();
+                const std::string& text = host.statusTexts.back();
+                const auto top = text.find(tree.path());
+                const std::string below =
+                    top == std::string::npos ? text : text.substr(top + tree.path().size());
+                const auto believed = std::count(below.begin(), below.end(), '/');
+                if (believed != level || chain.folderLevel(".") != level)
+                    ++wrongFolder;
+            }
+            return true;
+        };
+        DriveScan(stats, host).scan();
+
+        ASSERT_TRUE(moved);
+        for (const auto& [level, times] : counted)
+            EXPECT_EQ(times, 1) << "the file of level " << level;
+        EXPECT_EQ(counted.count(-1), 0U) << "a file from outside the chain";
+        EXPECT_EQ(wrongFolder, 0);
+        EXPECT_EQ(stats.filesFound, int(counted.size()));
+        EXPECT_EQ(counted.count(depth), 1U) << "the bottom was counted before it moved";
+        for (int level = 0; level < renamed; ++level)
+            EXPECT_EQ(counted.count(level), 1U) << "level " << level << " is above the loss";
+        if (!renameAncestor) {
+            EXPECT_EQ(stats.filesFound, depth + 1) << "the way down by names was there";
+        }
+        EXPECT_EQ(statusOf(host).rfind("Finished - ", 0), 0U);
+    }
 }
 
 TEST(DriveScan, AFolderBindMountedInsideTheDriveIsNotWalkedAgain) {
