@@ -11,6 +11,7 @@
 #include "space/overhang.h"
 #include "space/size_classes.h"
 
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -73,55 +74,55 @@ void DriveScan::ScanAllDrives() {
 }
 
 void DriveScan::scan_dir() {
-    // One frame per directory being walked: its path, its entries (read once: the subdirectories
-    // are found in them, and after those have been walked the files are taken from them), the
-    // names of the subdirectories and the next one to walk.
+    // The walk's own stack, one frame per directory being walked, kept lean because a chain
+    // of folders may be 100,000 deep: the directories' entries are read once into one stack
+    // of listings (the subdirectories are found in them, and after those have been walked the
+    // files are taken from them), and the names of the subdirectories still to walk are kept
+    // back to back in one buffer.
     struct Frame {
-        std::string path;
-        platform::DirectoryListing listing;
-        std::vector<std::string> subdirectories;
-        std::size_t next = 0;
+        std::size_t firstName; // this directory's subdirectory names in `names`
+        std::size_t nextName;
+        bool lost = false; // the walk could not prove it got back here: nothing more is done
     };
     constexpr std::uint32_t skipInDirectoryPass =
         platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
 
-    // Frames are kept when a directory is done and reused for the next one at that depth, so
-    // that their buffers are not allocated again for every directory.
+    platform::DirectoryListing listings;
+    std::string names;
     std::vector<Frame> stack;
-    std::size_t depth = 0;
     auto openFrame = [&] {
-        if (depth == stack.size())
-            stack.emplace_back();
-        Frame& frame = stack[depth++];
-        frame.path = platform::currentDirectory();
-        frame.subdirectories.clear();
-        frame.next = 0;
-        frame.listing.clear();
-        if (stopping() || !frame.listing.read())
+        stack.push_back({names.size(), names.size()});
+        if (!listings.push() || stopping())
             return;
         platform::DirectorySearch search;
-        if (!search.findFirst(frame.listing, skipInDirectoryPass, false))
+        if (!search.findFirst(listings, skipInDirectoryPass, false))
             return;
         do {
             const FileRecord entry = recordOf(search.data());
             if (classifyEntry(entry) == EntryKind::Directory)
-                frame.subdirectories.emplace_back(entry.name);
+                names.append(entry.name).push_back('\0');
         } while (!stopping() && search.findNext());
     };
 
     openFrame();
-    while (depth > 0) {
-        Frame& top = stack[depth - 1];
-        if (!stopping() && top.next < top.subdirectories.size()) {
-            const std::string& name = top.subdirectories[top.next++];
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (!top.lost && !stopping() && top.nextName < names.size()) {
+            const std::string_view name(names.data() + top.nextName);
+            top.nextName += name.size() + 1;
             if (platform::enterDirectory(name))
                 openFrame();
             continue;
         }
-        scanfiles(top.path, top.listing);
-        --depth;
-        if (depth > 0)
-            platform::leaveDirectory();
+        if (!top.lost)
+            scanfiles(platform::currentDirectory(), listings);
+        names.resize(top.firstName);
+        listings.pop();
+        stack.pop_back();
+        // A directory the walk cannot prove it is back in is skipped like one that cannot be
+        // entered: its files would be looked up in another directory.
+        if (!stack.empty() && !platform::leaveDirectory())
+            stack.back().lost = true;
     }
 }
 

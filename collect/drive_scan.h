@@ -3,9 +3,12 @@
 // directory before that directory's own files, every file classified, counted and fed into the
 // accumulators in a fixed order, and afterwards every page filled from them.
 //
-// The walk never follows a symbolic link, never enters another file system, never opens a
-// special file and keeps its own stack of directories rather than recursing, so a chain of any
-// depth is safe. Per file it allocates nothing and builds no path: one statx (inside the
+// The walk never follows a symbolic link, never leaves the mount of the drive's root (another
+// file system or a bind mount), never opens a special file and keeps its own stack of
+// directories rather than recursing, a few dozen bytes a level, so a chain of any depth is
+// safe. A directory it cannot prove it got back into (deep down, moved and renamed under it)
+// is skipped like one that cannot be entered, so no file is counted twice or from another
+// directory. Per file it allocates nothing and builds no path: one statx (inside the
 // directory search), one pass through the updates, the pump.
 
 #include "collect/drive_statistics.h"

@@ -25,19 +25,22 @@ struct LinuxDirent64 {
 
 } // namespace
 
-bool DirectoryListing::read() {
-    clear();
+bool DirectoryListing::push() {
+    m_levels.push_back(
+        {static_cast<std::uint32_t>(m_entries.size()), static_cast<std::uint32_t>(m_names.size())});
     // The walk has the directory it just entered open already; anything else opens ".".
     const int borrowed = borrowEnteredDirectoryDescriptor();
     const int fd = borrowed >= 0 ? borrowed : ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        showTop();
         return false;
+    }
     alignas(LinuxDirent64) static thread_local std::array<char, 64 * 1024> buffer;
     bool readable = true;
     for (;;) {
         const long bytes = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size());
         if (bytes <= 0) {
-            readable = bytes == 0 || !m_entries.empty();
+            readable = bytes == 0 || m_entries.size() > m_levels.back().firstEntry;
             break;
         }
         for (long offset = 0; offset < bytes;) {
@@ -51,7 +54,23 @@ bool DirectoryListing::read() {
     }
     if (borrowed < 0)
         ::close(fd);
+    showTop();
     return readable;
+}
+
+void DirectoryListing::pop() {
+    if (m_levels.empty())
+        return;
+    m_entries.resize(m_levels.back().firstEntry);
+    m_names.resize(m_levels.back().firstName);
+    m_levels.pop_back();
+    showTop();
+}
+
+void DirectoryListing::showTop() {
+    const std::size_t first = m_levels.empty() ? m_entries.size() : m_levels.back().firstEntry;
+    m_top = m_entries.data() + first;
+    m_topSize = m_entries.size() - first;
 }
 
 } // namespace platform

@@ -1,10 +1,12 @@
 #pragma once
-// The entries of the current directory, read in one go with the entry types the file system
-// gives. The walk reads each directory once: its subdirectories are found in the listing, and
-// after they have been walked its files are examined from the same listing instead of reading
-// the directory a second time. Names are kept back to back in one buffer, so a listing costs
-// about the length of its names plus eight bytes an entry and allocates twice at most per
-// growth, never per entry.
+// The entries of directories, read in one go with the entry types the file system gives. The
+// walk reads each directory once: its subdirectories are found in the listing, and after they
+// have been walked its files are examined from the same listing instead of reading the
+// directory a second time. So the listing is a stack: entering a directory reads it on top of
+// the directories above it, and what the accessors show is the top one. Names are kept back
+// to back in one buffer for the whole stack, so a directory costs about the length of its
+// names plus eight bytes an entry, and a deep walk allocates nothing per level once the
+// buffers have grown.
 
 #include <cstdint>
 #include <string>
@@ -15,27 +17,41 @@ namespace platform {
 
 class DirectoryListing final {
 public:
+    DirectoryListing() = default;
+    DirectoryListing(const DirectoryListing&) = delete;
+    DirectoryListing& operator=(const DirectoryListing&) = delete;
+
     // Replaces the listing with the entries of the current directory, "." and ".." included.
     // False when the directory cannot be read; a read that fails in the middle keeps what was
     // read before it.
-    bool read();
+    bool read() {
+        clear();
+        return push();
+    }
+    // Reads the entries of the current directory on top of those read before; pop() drops
+    // them again. An unreadable directory is pushed empty, and the result is false.
+    bool push();
+    void pop();
     // Empties the listing, keeping its buffers for the next read.
     void clear() {
         m_names.clear();
         m_entries.clear();
+        m_levels.clear();
+        showTop();
     }
 
-    [[nodiscard]] std::size_t size() const { return m_entries.size(); }
+    // The top directory's entries.
+    [[nodiscard]] std::size_t size() const { return m_topSize; }
     [[nodiscard]] std::string_view name(std::size_t index) const {
-        const Entry& entry = m_entries[index];
+        const Entry& entry = m_top[index];
         return {m_names.data() + entry.nameOffset, entry.nameLength};
     }
     // The name as a C string, for the system calls.
     [[nodiscard]] const char* cName(std::size_t index) const {
-        return m_names.data() + m_entries[index].nameOffset;
+        return m_names.data() + m_top[index].nameOffset;
     }
     // The entry type as the directory gives it (DT_DIR, DT_REG, ... or DT_UNKNOWN).
-    [[nodiscard]] unsigned char type(std::size_t index) const { return m_entries[index].type; }
+    [[nodiscard]] unsigned char type(std::size_t index) const { return m_top[index].type; }
 
 private:
     struct Entry {
@@ -43,9 +59,22 @@ private:
         std::uint16_t nameLength;
         unsigned char type;
     };
+    // Where a directory of the stack starts in the two buffers.
+    struct Level {
+        std::uint32_t firstEntry;
+        std::uint32_t firstName;
+    };
+
+    // Points the accessors at the top directory; after every change of the stack, since the
+    // entries may have moved (the accessors are on the walk's per-file path, so they do not
+    // look the top up each time).
+    void showTop();
 
     std::string m_names; // each name followed by its terminating zero
     std::vector<Entry> m_entries;
+    std::vector<Level> m_levels;
+    const Entry* m_top = nullptr;
+    std::size_t m_topSize = 0;
 };
 
 } // namespace platform

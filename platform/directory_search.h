@@ -65,22 +65,26 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// Enters the root directory of a drive letter; remembers its file system so that
-// enterDirectory never crosses into another one. False when the letter is unmapped or the
-// directory cannot be entered.
+// Enters the root directory of a drive letter; remembers its mount so that enterDirectory
+// never crosses into another file system, nor into a bind mount of the same one. False when
+// the letter is unmapped or the directory cannot be entered.
 [[nodiscard]] bool enterDriveRoot(char letter);
 
 // Enters a subdirectory of the current directory by name; never through a symbolic link,
-// never onto another file system than the drive root's. False leaves the current directory as
-// it was.
+// never off the drive root's mount. False leaves the current directory as it was, and so does
+// any call while the walk has lost its way (see leaveDirectory).
 [[nodiscard]] bool enterDirectory(std::string_view name);
 
 // Returns to the directory that the last successful enterDirectory came from, even when the
-// current directory has been removed or moved meanwhile. Works at any depth (a chain of
-// 5,000 levels included) without holding a file descriptor per level.
-void leaveDirectory();
+// current directory has been removed or moved meanwhile, at any depth (a chain of 100,000
+// levels included) without holding a file descriptor per level. False when the walk cannot
+// prove it is back there (deep down, a directory was moved and another on the way renamed):
+// the walk has lost its way, and the caller must not list or count anything until a later
+// leaveDirectory returns true. Each call leaves exactly one level, whatever the outcome.
+[[nodiscard]] bool leaveDirectory();
 
-// The full path of the current directory ("" when it cannot be read).
-[[nodiscard]] std::string currentDirectory();
+// The full path of the current directory, put together from the names the walk took ("" when
+// it cannot be read). Valid until the walk moves; it changes in place as the walk moves.
+[[nodiscard]] const std::string& currentDirectory();
 
 } // namespace platform

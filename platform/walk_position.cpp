@@ -2,27 +2,39 @@
 // open, up to a depth, so that leaving a directory is an fchdir to its parent that holds even
 // when the directory was moved or removed meanwhile, with no lookup by name. Deeper than that,
 // entering remembers the (device, inode) of the directory left, and leaving goes to ".." and
-// checks that it is the remembered directory; when it is not, the way down is taken again by
-// the remembered names, each step checked. Nothing recurses, so depth costs only the names.
-// The directory entered last is lent once to the listing, which so reads it without opening it
-// again; the path shown for the current directory is put together from the names taken, which
-// costs no system call and works at any depth.
+// checks that it is the remembered directory; when it is not, the way is taken again by the
+// remembered names from the deepest directory still open, each step checked. When a directory
+// on that way was renamed too, the walk has lost its way: every leave says so until the walk
+// is back in a directory it can prove it is in (the deepest one the checked steps reached, or
+// at the latest one it kept open), so that no directory's files are looked up in another.
+// A level costs its identity, a descriptor or -1, and its name in the one path that grows and
+// shrinks with the walk; that path is also the one shown for the current directory, so showing
+// it costs no system call and works at any depth. Nothing recurses.
+// A directory is entered only on the drive root's mount (its mount id, or its device where the
+// kernel gives no mount id), so neither another file system nor a bind mount is walked.
+// Losing the way is logged under "tally.walk" (QT_LOGGING_RULES="tally.walk.info=true").
 
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 
-#include <algorithm>
+#include <QLoggingCategory>
+
 #include <climits>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+Q_LOGGING_CATEGORY(walkLog, "tally.walk", QtWarningMsg)
 
 struct Identity {
     dev_t device = 0;
@@ -31,195 +43,235 @@ struct Identity {
     [[nodiscard]] bool operator==(const Identity&) const = default;
 };
 
+struct Place {
+    Identity identity;
+    std::uint64_t mount = 0;
+    bool mountKnown = false;
+};
+
+// Where an open directory (AT_EMPTY_PATH) or a path relative to the current directory is.
+std::optional<Place> placeOf(int fd, const char* path = "") {
+    struct statx status {};
+    const int flags = (*path == '\0' ? AT_EMPTY_PATH : 0) | AT_STATX_DONT_SYNC;
+    if (::statx(fd, path, flags, STATX_INO | STATX_MNT_ID, &status) != 0)
+        return std::nullopt;
+    return Place{{makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino},
+                 status.stx_mnt_id,
+                 (status.stx_mask & STATX_MNT_ID) != 0};
+}
+
+Identity identityOf(int fd, const char* path = "") {
+    const auto place = placeOf(fd, path);
+    return place ? place->identity : Identity{};
+}
+
 struct Level {
-    Identity parent; // the directory this level was entered from
-    std::string name;
-    int parentFd; // that directory, kept open, or -1 deeper than keptLevels
+    Identity parent;        // the directory this level was entered from
+    std::size_t pathLength; // the length of that directory's path
+    int parentFd;           // that directory, kept open, or -1 deeper than keptLevels
 };
 
 // Leaves room for the descriptors the rest of the program needs under the usual limit of 1024.
 constexpr std::size_t keptLevels = 256;
+constexpr std::size_t noDepth = SIZE_MAX;
+// Lost, and not even in a directory the walk can prove: until a level kept open is left.
+constexpr std::size_t lostWithoutPlace = SIZE_MAX - 1;
 
 class WalkPosition final {
 public:
     bool enterRoot(const std::string& directory) {
         const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0) {
+        if (fd < 0)
             return false;
-        }
-        struct stat status {};
-        if (::fstat(fd, &status) != 0 || ::fchdir(fd) != 0) {
+        const auto place = placeOf(fd);
+        if (!place || ::fchdir(fd) != 0) {
             ::close(fd);
             return false;
         }
-        forgetLevels(0);
+        forgetLevels();
         setCurrent(fd);
-        m_rootPath = directory;
         char shown[PATH_MAX];
-        m_shownRootPath = ::getcwd(shown, sizeof shown) != nullptr ? shown : directory;
-        m_root = {status.st_dev, status.st_ino};
-        m_current = m_root;
+        m_path = ::getcwd(shown, sizeof shown) != nullptr ? shown : directory;
+        m_root = *place;
+        m_current = m_root.identity;
         m_haveRoot = true;
         return true;
     }
 
     bool enter(std::string_view name) {
-        if (name.empty() || name == "." || name == ".." || name.find('/') != name.npos) {
+        if (name.empty() || name == "." || name == ".." || name.find('/') != name.npos)
             return false;
-        }
-        if (!m_haveRoot && !adoptCurrentDirectoryAsRoot()) {
+        if ((!m_haveRoot && !adoptCurrentDirectoryAsRoot()) || m_lostAt != noDepth)
             return false;
-        }
-        std::string fileName(name);
-        const int fd =
-            ::openat(AT_FDCWD, fileName.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0) {
-            return false;
-        }
-        struct stat status {};
-        if (::fstat(fd, &status) != 0 || status.st_dev != m_root.device || ::fchdir(fd) != 0) {
-            ::close(fd);
+        // The name goes into the path first, where it serves as the name to open.
+        const std::size_t pathLength = m_path.size();
+        if (m_path.empty() || m_path.back() != '/')
+            m_path += '/';
+        const std::size_t nameStart = m_path.size();
+        m_path += name;
+        const int fd = ::openat(AT_FDCWD, m_path.c_str() + nameStart,
+                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const auto place = fd >= 0 ? placeOf(fd) : std::nullopt;
+        if (!place || !onRootMount(*place) || ::fchdir(fd) != 0) {
+            if (fd >= 0)
+                ::close(fd);
+            m_path.resize(pathLength);
             return false;
         }
         int parentFd = -1;
-        if (m_levels.size() < keptLevels) {
+        if (m_levels.size() < keptLevels)
             parentFd = m_currentFd;
-        } else if (m_currentFd >= 0) {
+        else if (m_currentFd >= 0)
             ::close(m_currentFd);
-        }
         m_currentFd = -1;
-        m_levels.push_back({m_current, std::move(fileName), parentFd});
+        m_levels.push_back({m_current, pathLength, parentFd});
         setCurrent(fd);
-        m_current = {status.st_dev, status.st_ino};
+        m_current = place->identity;
         return true;
     }
 
-    void leave() {
-        if (m_levels.empty()) {
-            return;
-        }
-        const Level left = std::move(m_levels.back());
+    bool leave() {
+        if (m_levels.empty())
+            return m_lostAt == noDepth;
+        const Level left = m_levels.back();
         m_levels.pop_back();
+        m_path.resize(left.pathLength);
         if (left.parentFd >= 0) {
             if (::fchdir(left.parentFd) == 0) {
                 setCurrent(left.parentFd);
-                m_current = left.parent;
-                return;
+                return arrived(left.parent);
             }
             ::close(left.parentFd);
         }
         setCurrent(-1);
-        if (::chdir("..") == 0 && identityOf(".") == left.parent) {
-            m_current = left.parent;
-            return;
+        if (m_lostAt != noDepth) {
+            // Lost: the current directory is the deepest one the walk could prove, if any.
+            return m_levels.size() == m_lostAt && arrived(left.parent);
         }
-        walkDownFromRoot(left.parent);
+        if (::chdir("..") == 0 && identityOf(AT_FDCWD, ".") == left.parent)
+            return arrived(left.parent);
+        return retrace(left.parent);
     }
 
-    std::string currentPath() const {
+    const std::string& currentPath() {
         if (!m_haveRoot) {
             char buffer[PATH_MAX];
-            return ::getcwd(buffer, sizeof buffer) != nullptr ? buffer : std::string();
+            m_path = ::getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
         }
-        std::string path = m_shownRootPath;
-        for (const auto& level : m_levels) {
-            if (path.empty() || path.back() != '/') {
-                path += '/';
-            }
-            path += level.name;
-        }
-        return path;
+        return m_path;
     }
 
     int borrowEntered() {
-        if (m_lent) {
+        if (m_lent)
             return -1;
-        }
         m_lent = true;
         return m_currentFd;
     }
 
 private:
-    static Identity identityOf(const char* path) {
-        struct stat status {};
-        if (::stat(path, &status) != 0) {
-            return {};
-        }
-        return {status.st_dev, status.st_ino};
+    [[nodiscard]] bool onRootMount(const Place& place) const {
+        if (place.mountKnown && m_root.mountKnown)
+            return place.mount == m_root.mount;
+        return place.identity.device == m_root.identity.device;
+    }
+
+    bool arrived(const Identity& directory) {
+        m_current = directory;
+        m_lostAt = noDepth;
+        return true;
     }
 
     // Makes fd (or nothing, for -1) the open current directory, closing the one before, and
     // lends it out again.
     void setCurrent(int fd) {
-        if (m_currentFd >= 0 && m_currentFd != fd) {
+        if (m_currentFd >= 0 && m_currentFd != fd)
             ::close(m_currentFd);
-        }
         m_currentFd = fd;
         m_lent = fd < 0;
     }
 
-    // Drops the levels from `from` on, closing the directories they kept open.
-    void forgetLevels(std::size_t from) {
-        for (std::size_t i = from; i < m_levels.size(); ++i) {
-            if (m_levels[i].parentFd >= 0) {
-                ::close(m_levels[i].parentFd);
-            }
+    void forgetLevels() {
+        for (const Level& level : m_levels) {
+            if (level.parentFd >= 0)
+                ::close(level.parentFd);
         }
-        m_levels.resize(std::min(from, m_levels.size()));
+        m_levels.clear();
+        m_lostAt = noDepth;
     }
 
     bool adoptCurrentDirectoryAsRoot() {
         char buffer[PATH_MAX];
-        if (::getcwd(buffer, sizeof buffer) == nullptr) {
+        if (::getcwd(buffer, sizeof buffer) == nullptr)
             return false;
-        }
         return enterRoot(buffer);
     }
 
-    // Goes from the root down the remembered names to the directory the left level was entered
-    // from, checking every step. When an ancestor itself was renamed the way is lost: the walk
-    // stays at the deepest directory that still checks out and forgets the levels below it.
-    void walkDownFromRoot(const Identity& target) {
-        int fd = ::open(m_rootPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        struct stat status {};
-        if (fd < 0 || ::fstat(fd, &status) != 0 ||
-            Identity{status.st_dev, status.st_ino} != m_root) {
-            if (fd >= 0) {
-                ::close(fd);
-            }
-            return;
-        }
-        Identity reached = m_root;
-        for (std::size_t i = 0; i < m_levels.size(); ++i) {
-            const Identity wanted = i + 1 < m_levels.size() ? m_levels[i + 1].parent : target;
-            const int next = ::openat(fd, m_levels[i].name.c_str(),
+    // The name the walk took to enter the level below depth, as it stands in the path.
+    [[nodiscard]] std::string nameBelow(std::size_t depth) const {
+        std::size_t start = m_levels[depth].pathLength;
+        if (m_path[start] == '/')
+            ++start;
+        const std::size_t end =
+            depth + 1 < m_levels.size() ? m_levels[depth + 1].pathLength : m_path.size();
+        return m_path.substr(start, end - start);
+    }
+
+    // Takes the way to the directory the left level was entered from (target, at the depth the
+    // levels now have) again: from the deepest directory still open, down the remembered
+    // names, checking every step. When a step fails the walk is lost and stays in the deepest
+    // directory the steps proved.
+    bool retrace(const Identity& target) {
+        const std::size_t depth = m_levels.size();
+        std::size_t open = depth;
+        while (open > 0 && m_levels[open - 1].parentFd < 0)
+            --open;
+        if (open == 0)
+            return lose(lostWithoutPlace);
+        std::size_t proven = open - 1;
+        const int kept = m_levels[proven].parentFd; // closed by its level, not here
+        int fd = kept;
+        for (; proven < depth; ++proven) {
+            const Identity wanted = proven + 1 < depth ? m_levels[proven + 1].parent : target;
+            const int next = ::openat(fd, nameBelow(proven).c_str(),
                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-            if (next < 0 || ::fstat(next, &status) != 0 ||
-                Identity{status.st_dev, status.st_ino} != wanted) {
-                if (next >= 0) {
+            if (next < 0 || identityOf(next) != wanted) {
+                if (next >= 0)
                     ::close(next);
-                }
-                forgetLevels(i);
                 break;
             }
-            ::close(fd);
+            if (fd != kept)
+                ::close(fd);
             fd = next;
-            reached = wanted;
         }
-        if (::fchdir(fd) == 0) {
-            m_current = reached;
-        }
-        ::close(fd);
+        const bool there = ::fchdir(fd) == 0;
+        if (fd != kept)
+            ::close(fd);
+        if (there && proven == depth)
+            return arrived(target);
+        return lose(there ? proven : lostWithoutPlace);
+    }
+
+    bool lose(std::size_t provenDepth) {
+        m_lostAt = provenDepth;
+        qCInfo(walkLog).noquote() << "lost the way back to" << QString::fromLocal8Bit(m_path)
+                                  << "(a directory on the way was moved or renamed):"
+                                  << "the directories left until the walk is back where it"
+                                  << "can prove it is are not counted";
+        return false;
     }
 
     bool m_haveRoot = false;
-    std::string m_rootPath;
-    std::string m_shownRootPath; // the root as the system names it, symbolic links resolved
-    int m_currentFd = -1;        // the current directory, open, or -1
-    bool m_lent = true;          // the listing has had m_currentFd already
-    Identity m_root;
+    int m_currentFd = -1; // the current directory, open, or -1
+    bool m_lent = true;   // the listing has had m_currentFd already
+    Place m_root;
     Identity m_current;
     std::vector<Level> m_levels;
+    // The drive's root as the system names it (symbolic links resolved), then "/" and the
+    // name of every level.
+    std::string m_path;
+    // While the walk has lost its way: the depth of the directory it is provably in, or
+    // lostWithoutPlace; noDepth otherwise.
+    std::size_t m_lostAt = noDepth;
 };
 
 WalkPosition& walkPosition() {
@@ -238,15 +290,15 @@ bool enterDirectory(std::string_view name) {
     return walkPosition().enter(name);
 }
 
-void leaveDirectory() {
-    walkPosition().leave();
+bool leaveDirectory() {
+    return walkPosition().leave();
 }
 
 int borrowEnteredDirectoryDescriptor() {
     return walkPosition().borrowEntered();
 }
 
-std::string currentDirectory() {
+const std::string& currentDirectory() {
     return walkPosition().currentPath();
 }
 

@@ -11,10 +11,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <sstream>
 
+#include <fcntl.h>
+#include <malloc.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -99,6 +108,92 @@ private:
 std::string statusOf(const RecordingHost& host) {
     return host.statusTexts.empty() ? std::string() : host.statusTexts.back();
 }
+
+// Runs body in a child process and returns the text it gave back, so that what the child does
+// to itself (its mounts, its memory) stays with it.
+std::string inChild(const std::function<std::string()>& body) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0)
+        return "pipe failed";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        const std::string answer = body();
+        const bool written = ::write(pipeEnds[1], answer.data(), answer.size()) ==
+                             static_cast<ssize_t>(answer.size());
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(pipeEnds[1]);
+    std::string answer;
+    char buffer[256];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, static_cast<std::size_t>(got));
+    ::close(pipeEnds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? answer : "the child failed";
+}
+
+std::int64_t peakResidentKilobytes() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A chain of folders "d", depth levels below top, with a file "f" of L bytes at level L (top
+// is level 0), made relative to the folder above so that its paths may exceed PATH_MAX.
+// Remembers which level every folder and every file is.
+class Chain final {
+public:
+    Chain(const std::string& top, int depth) {
+        int folder = ::open(top.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int level = 0; folder >= 0; ++level) {
+            remember(m_folderLevels, folder, "", level);
+            const int file = ::openat(folder, "f", O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+            EXPECT_EQ(::ftruncate(file, level), 0);
+            ::close(file);
+            remember(m_fileLevels, folder, "f", level);
+            m_folders.push_back(folder);
+            if (level == depth)
+                break;
+            EXPECT_EQ(::mkdirat(folder, "d", 0755), 0);
+            folder = ::openat(folder, "d", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        }
+        EXPECT_EQ(m_folders.size(), std::size_t(depth + 1));
+    }
+    ~Chain() {
+        for (const int folder : m_folders)
+            ::close(folder);
+    }
+    Chain(const Chain&) = delete;
+    Chain& operator=(const Chain&) = delete;
+
+    // The folder of a level, open.
+    [[nodiscard]] int folder(int level) const { return m_folders.at(std::size_t(level)); }
+    // The level of the folder, or of the file, that a path relative to the current directory
+    // names; -1 for anything outside the chain as it was made.
+    [[nodiscard]] int folderLevel(const char* path) const { return levelOf(m_folderLevels, path); }
+    [[nodiscard]] int fileLevel(const char* path) const { return levelOf(m_fileLevels, path); }
+
+private:
+    using Levels = std::map<std::pair<dev_t, ino_t>, int>;
+    static void remember(Levels& levels, int folder, const char* name, int level) {
+        struct stat status {};
+        EXPECT_EQ(::fstatat(folder, name, &status, AT_EMPTY_PATH), 0);
+        levels[{status.st_dev, status.st_ino}] = level;
+    }
+    static int levelOf(const Levels& levels, const char* path) {
+        struct stat status {};
+        if (::stat(path, &status) != 0)
+            return -1;
+        const auto found = levels.find({status.st_dev, status.st_ino});
+        return found == levels.end() ? -1 : found->second;
+    }
+
+    std::vector<int> m_folders;
+    Levels m_fileLevels;
+    Levels m_folderLevels;
+};
 
 } // namespace
 
@@ -213,24 +308,46 @@ TEST(DriveScan, TwoDrivesAccumulateAndAResetStartsFromZero) {
     EXPECT_EQ(stats.sizeClassBytes[1], 100);
 }
 
-TEST(DriveScan, AVeryDeepChainIsWalkedToTheBottomAndBack) {
+TEST(DriveScan, AVeryDeepChainIsWalkedToTheBottomAndBackInLittleMemoryPerLevel) {
     tally_test::TempFolder tree;
-    Drives drives({{'d', tree.path()}});
-    ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+    const std::string deep = tree.path() + "/deep";
+    writeFile(fs::path(tree.path()) / "shallow" / "one.txt");
+    ASSERT_EQ(::mkdir(deep.c_str(), 0755), 0);
+    Drives drives({{'d', deep}, {'e', tree.path() + "/shallow"}});
+    ASSERT_EQ(::chdir(deep.c_str()), 0);
     for (int depth = 0; depth < 5000; ++depth) {
         ASSERT_EQ(::mkdir("d", 0755), 0);
         ASSERT_EQ(::chdir("d"), 0);
     }
     std::ofstream("bottom.txt") << "x";
-    ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+    ASSERT_EQ(::chdir(deep.c_str()), 0);
     std::ofstream("top.txt") << "x";
 
-    DriveStatistics stats;
-    RecordingHost host(stats);
-    host.drive = "d: (Fixed disk)";
-    DriveScan(stats, host).scan();
-    EXPECT_EQ(stats.filesFound, 2);
-    EXPECT_EQ(host.filesSeen, (std::vector<std::string>{"bottom.txt", "top.txt"}));
+    // The walk runs in a child whose heap holds nothing freed, after a walk of a shallow drive
+    // has made what every walk needs once, so that what it keeps per level shows in its peak
+    // memory: a path per level took some 35 MB here (and 100 GB at 1,000,000 levels); it must
+    // stay well under a kilobyte a level.
+    const std::string answer = inChild([] {
+        DriveStatistics stats;
+        RecordingHost host(stats);
+        host.drive = "e: (Fixed disk)";
+        DriveScan(stats, host).scan();
+        host.filesSeen.clear();
+        host.drive = "d: (Fixed disk)";
+        ::malloc_trim(0);
+        const std::int64_t before = peakResidentKilobytes();
+        DriveScan(stats, host).scan();
+        std::string seen;
+        for (const auto& name : host.filesSeen)
+            seen += " " + name;
+        return std::to_string(peakResidentKilobytes() - before) + " KB, " +
+               std::to_string(stats.filesFound) + " files:" + seen;
+    });
+    std::int64_t grownKilobytes = -1;
+    std::istringstream(answer) >> grownKilobytes;
+    EXPECT_EQ(answer.substr(answer.find(',') + 2), "3 files: bottom.txt top.txt");
+    EXPECT_GE(grownKilobytes, 0) << answer;
+    EXPECT_LT(grownKilobytes, 5000) << answer;
 }
 
 TEST(DriveScan, DrivesThatAreNotReadyOrCannotBeEnteredAreReported) {
@@ -289,6 +406,111 @@ TEST(DriveScan, AnUnreadableDirectoryIsSkippedWithoutAMessage) {
         GTEST_SKIP() << "the temporary folder " << fs::temp_directory_path()
                      << " cannot be reached without privileges";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST(DriveScan, AWalkThatLosesItsWayDeepDownNeverCountsAFileTwiceOrInTheWrongFolder) {
+    // 400 levels: deeper than the levels the walk keeps open, so that going back up it must
+    // find its way. While it counts the files at the bottom, the bottom folder is moved to the
+    // top (".." no longer leads back) and, in one of the runs, the level-270 folder is renamed
+    // (the way down by names is gone too). Every file counted must be counted once, from the
+    // folder the walk says it is in.
+    constexpr int depth = 400;
+    constexpr int renamed = 270;
+    for (const bool renameAncestor : {true, false}) {
+        SCOPED_TRACE(renameAncestor ? "ancestor renamed" : "only the bottom moved");
+        tally_test::TempFolder tree;
+        const Chain chain(tree.path(), depth);
+        Drives drives({{'d', tree.path()}});
+        DriveStatistics stats;
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        bool moved = false;
+        host.onPump = [&](const DriveStatistics&) {
+            if (moved)
+                return;
+            moved = true;
+            if (renameAncestor) {
+                ASSERT_EQ(::renameat(chain.folder(renamed - 1), "d", chain.folder(renamed - 1),
+                                     "renamed"),
+                          0);
+            }
+            ASSERT_EQ(::renameat(chain.folder(depth - 1), "d", chain.folder(0), "moved"), 0);
+        };
+        std::map<int, int> counted; // level of the file -> times counted
+        std::size_t statusSeen = 0;
+        int wrongFolder = 0;
+        host.selected = [&](std::string_view name) {
+            EXPECT_EQ(name, "f");
+            const int level = chain.fileLevel("f");
+            counted[level] += 1;
+            // The status text names the folder the walk believes it is in: the chain's "d"
+            // once per level below the top. It is set before the file is handed over.
+            if (host.statusTexts.size() != statusSeen) {
+                statusSeen = host.statusTexts.size();
+                const std::string& text = host.statusTexts.back();
+                const auto top = text.find(tree.path());
+                const std::string below =
+                    top == std::string::npos ? text : text.substr(top + tree.path().size());
+                const auto believed = std::count(below.begin(), below.end(), '/');
+                if (believed != level || chain.folderLevel(".") != level)
+                    ++wrongFolder;
+            }
+            return true;
+        };
+        DriveScan(stats, host).scan();
+
+        ASSERT_TRUE(moved);
+        for (const auto& [level, times] : counted)
+            EXPECT_EQ(times, 1) << "the file of level " << level;
+        EXPECT_EQ(counted.count(-1), 0U) << "a file from outside the chain";
+        EXPECT_EQ(wrongFolder, 0);
+        EXPECT_EQ(stats.filesFound, int(counted.size()));
+        EXPECT_EQ(counted.count(depth), 1U) << "the bottom was counted before it moved";
+        for (int level = 0; level < renamed; ++level)
+            EXPECT_EQ(counted.count(level), 1U) << "level " << level << " is above the loss";
+        if (!renameAncestor) {
+            EXPECT_EQ(stats.filesFound, depth + 1) << "the way down by names was there";
+        }
+        EXPECT_EQ(statusOf(host).rfind("Finished - ", 0), 0U);
+    }
+}
+
+TEST(DriveScan, AFolderBindMountedInsideTheDriveIsNotWalkedAgain) {
+    tally_test::TempFolder tree;
+    const fs::path root = tree.path();
+    writeFile(root / "top.txt", 1);
+    writeFile(root / "data" / "one.txt", 10);
+    writeFile(root / "data" / "two.txt", 100);
+    fs::create_directory(root / "again");
+    fs::create_directory(root / "ram");
+    Drives drives({{'d', root.string()}});
+    // The mounts are made in a mount namespace of the child's own, so they vanish with it.
+    const std::string answer = inChild([&]() -> std::string {
+        if (::unshare(CLONE_NEWNS) != 0)
+            return std::string("skip: cannot make a mount namespace: ") + std::strerror(errno);
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return std::string("skip: cannot make the mounts private: ") + std::strerror(errno);
+        if (::mount((root / "data").c_str(), (root / "again").c_str(), nullptr, MS_BIND, nullptr) !=
+            0)
+            return std::string("skip: cannot bind-mount: ") + std::strerror(errno);
+        if (::mount("tally-test", (root / "ram").c_str(), "tmpfs", 0, nullptr) != 0)
+            return std::string("skip: cannot mount a tmpfs: ") + std::strerror(errno);
+        writeFile(root / "ram" / "in-ram.txt", 1000);
+        if (!fs::exists(root / "again" / "one.txt"))
+            return "the bind mount shows nothing";
+        DriveStatistics stats;
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        DriveScan(stats, host).scan();
+        std::sort(host.filesSeen.begin(), host.filesSeen.end());
+        std::string seen;
+        for (const auto& name : host.filesSeen)
+            seen += name + " ";
+        return seen;
+    });
+    if (answer.starts_with("skip: "))
+        GTEST_SKIP() << answer.substr(6);
+    EXPECT_EQ(answer, "one.txt top.txt two.txt ");
 }
 
 TEST(ReportRun, OneRunOverTwoFoldersAndItsJson) {

@@ -216,7 +216,7 @@ TEST(WalkPosition, EntersOnlyRealSubdirectoriesOfTheDrive) {
     }
     ASSERT_TRUE(enterDirectory("sub"));
     EXPECT_EQ(currentDirectory(), tree.path() + "/sub");
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), root);
     EXPECT_FALSE(enterDriveRoot('q'));
 }
@@ -254,7 +254,7 @@ TEST(WalkPosition, ChainOf5000LevelsDownAndBackUp) {
         }
         EXPECT_EQ(path, expected) << "paths longer than PATH_MAX are put together from the names";
         for (int i = 0; i < depth; ++i) {
-            leaveDirectory();
+            EXPECT_TRUE(leaveDirectory());
         }
         EXPECT_EQ(identityOf("."), root);
     }
@@ -269,9 +269,9 @@ TEST(WalkPosition, LeavingARemovedDirectoryReturnsToItsParent) {
     ASSERT_TRUE(enterDirectory("a"));
     ASSERT_TRUE(enterDirectory("b"));
     ASSERT_EQ(::rmdir((temp.path() + "/a/b").c_str()), 0);
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a"));
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), identityOf(temp.path()));
 }
 
@@ -284,13 +284,13 @@ TEST(WalkPosition, LeavingAMovedDirectoryReturnsToWhereItCameFrom) {
     ASSERT_TRUE(enterDirectory("b"));
     ASSERT_TRUE(enterDirectory("c"));
     std::filesystem::rename(temp.path() + "/a/b/c", temp.path() + "/moved");
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a/b"));
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a"));
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), identityOf(temp.path()));
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), identityOf(temp.path())) << "the root is never left";
 }
 
@@ -311,12 +311,47 @@ TEST(WalkPosition, DeepBelowTheOpenLevelsAMovedDirectoryIsStillLeftCorrectly) {
         const std::string moved = temp.path() + "/moved";
         ASSERT_EQ(::renameat(AT_FDCWD, "../d", AT_FDCWD, moved.c_str()), 0);
         ASSERT_NE(identityOf(".."), parent) << "\"..\" now leads to the drive's root";
-        leaveDirectory();
+        EXPECT_TRUE(leaveDirectory());
         EXPECT_EQ(identityOf("."), parent);
         for (int i = 1; i < depth; ++i)
-            leaveDirectory();
+            EXPECT_TRUE(leaveDirectory());
         EXPECT_EQ(identityOf("."), root);
         std::filesystem::remove_all(moved);
+    }
+    removeChain(temp.path());
+}
+
+TEST(WalkPosition, DeepDownALostWayIsToldUntilTheWalkIsBackWhereItCanProveItIs) {
+    // Deeper than the levels kept open, the bottom folder is moved away (".." no longer leads
+    // back) and the level-270 folder renamed (the way down by names is gone too).
+    tally_test::TempFolder temp;
+    ASSERT_EQ(::chdir(temp.path().c_str()), 0);
+    constexpr int depth = 300;
+    makeChain(depth);
+    std::string level269 = temp.path();
+    for (int i = 0; i < 269; ++i)
+        level269 += "/d";
+    const Identity provable = identityOf(level269);
+    {
+        FolderDrive drive(temp.path());
+        ASSERT_TRUE(enterDriveRoot('d'));
+        const Identity root = identityOf(".");
+        for (int i = 0; i < depth; ++i)
+            ASSERT_TRUE(enterDirectory("d")) << "level " << i;
+        ASSERT_EQ(::rename((level269 + "/d").c_str(), (level269 + "/renamed").c_str()), 0);
+        ASSERT_EQ(::renameat(AT_FDCWD, "../d", AT_FDCWD, (temp.path() + "/moved").c_str()), 0);
+        for (int level = depth - 1; level > 269; --level) {
+            EXPECT_FALSE(leaveDirectory()) << "to level " << level;
+            EXPECT_FALSE(enterDirectory("d")) << "nothing is entered while the way is lost";
+        }
+        EXPECT_TRUE(leaveDirectory()) << "level 269 is where the way down by names ended";
+        EXPECT_EQ(identityOf("."), provable);
+        EXPECT_EQ(currentDirectory(), level269);
+        for (int level = 268; level >= 0; --level)
+            ASSERT_TRUE(leaveDirectory()) << "to level " << level;
+        EXPECT_EQ(identityOf("."), root);
+        ASSERT_EQ(::rename((level269 + "/renamed").c_str(), (level269 + "/d").c_str()), 0);
+        std::filesystem::remove_all(temp.path() + "/moved");
     }
     removeChain(temp.path());
 }
@@ -342,5 +377,5 @@ TEST(DirectoryListing, ReadsLargeDirectoriesWholeAndEachSearchFromTheStart) {
     for (bool more = search.findFirst(listing, 0, true); more; more = search.findNext())
         found += search.data().name.starts_with(padding) ? 1 : 0;
     EXPECT_EQ(found, files);
-    leaveDirectory();
+    EXPECT_TRUE(leaveDirectory());
 }
