@@ -1,11 +1,14 @@
 #include "platform/ad_library.h"
 
-#include "platform/config_folder.h"
+#include "platform/ad_library_file.h"
+#include "platform/regular_file.h"
 
 #include <QFileInfo>
 #include <QLibrary>
 
-#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -16,6 +19,8 @@ using AdShowFunction = std::intptr_t (*)(std::intptr_t, std::intptr_t, std::intp
                                          std::intptr_t, std::intptr_t);
 using AdCloseFunction = std::intptr_t (*)(std::intptr_t, std::intptr_t, std::intptr_t);
 
+constexpr std::string_view emptyPanel = "the advertisement panel stays empty";
+
 struct AdLibrary {
     QLibrary library;
     AdShowFunction show = nullptr;
@@ -23,17 +28,37 @@ struct AdLibrary {
     std::vector<AdCall> calls;
 
     AdLibrary() {
-        const char* named = std::getenv("TALLY99_AD_LIBRARY");
-        const QString path = named && *named
-                                 ? QString::fromLocal8Bit(named)
-                                 : QString::fromLocal8Bit(configFilePath("ads.so").c_str());
-        if (!QFileInfo::exists(path))
+        std::string path = namedAdLibrary();
+        // No library where the installation keeps it is the usual case, not a fault; a file
+        // named on purpose that is not there is one.
+        if (path.empty()) {
+            path = installedAdLibrary(runningProgramFolder());
+            if (!QFileInfo::exists(QString::fromLocal8Bit(path.c_str())))
+                return;
+        }
+        if (const std::string refusal = adLibraryRefusal(path); !refusal.empty()) {
+            reportIgnoredFile(path, refusal, emptyPanel);
             return;
-        library.setFileName(path);
-        if (!library.load())
+        }
+        library.setFileName(QString::fromLocal8Bit(path.c_str()));
+        if (!library.load()) {
+            reportIgnoredFile(path, "cannot be loaded: " + library.errorString().toStdString(),
+                              emptyPanel);
             return;
+        }
         show = reinterpret_cast<AdShowFunction>(library.resolve("AdShow"));
         close = reinterpret_cast<AdCloseFunction>(library.resolve("AdClose"));
+        if (show == nullptr || close == nullptr) {
+            show = nullptr;
+            close = nullptr;
+            reportIgnoredFile(path, "does not export AdShow and AdClose", emptyPanel);
+        }
+    }
+
+    void record(AdCall call) {
+        if (calls.size() >= recordedAdCallLimit)
+            calls.erase(calls.begin());
+        calls.push_back(std::move(call));
     }
 };
 
@@ -46,7 +71,7 @@ AdLibrary& adLibrary() {
 
 void AdShow(const std::array<std::intptr_t, 14>& a) {
     AdLibrary& lib = adLibrary();
-    lib.calls.push_back({true, {a.begin(), a.end()}});
+    lib.record({true, {a.begin(), a.end()}});
     if (lib.show)
         lib.show(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9], a[10], a[11], a[12],
                  a[13]);
@@ -54,7 +79,7 @@ void AdShow(const std::array<std::intptr_t, 14>& a) {
 
 void AdClose(std::intptr_t a, std::intptr_t b, std::intptr_t c) {
     AdLibrary& lib = adLibrary();
-    lib.calls.push_back({false, {a, b, c}});
+    lib.record({false, {a, b, c}});
     if (lib.close)
         lib.close(a, b, c);
 }
