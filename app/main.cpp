@@ -9,14 +9,31 @@
 #include "ui/pick_list.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+namespace {
+
+// The program's icon at every size it is drawn in, from the PNGs built into the program.
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tally99-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tally 99"));
+    // The window frames show the icon, and the desktop matches the windows to the entry
+    // installed as example.velmor.tally99.desktop.
+    QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velmor.tally99"));
     applyHintStyle(app);
     installFontTwins();
     QApplication::setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
