@@ -314,6 +314,8 @@ Outcome merge(const Options& options) {
     ReportMerge merged = mergeReports(*reports, stampNow(TALLY_VERSION));
     if (!merged.report)
         return failure(merged.error);
+    for (const auto& note : merged.notes)
+        std::fprintf(stderr, "tally99-report: note: %s\n", note.c_str());
     return formatted(*merged.report, options.format, 0);
 }
 

@@ -54,6 +54,22 @@ std::optional<std::string> refusal(const std::vector<NamedReport>& reports) {
     return std::nullopt;
 }
 
+// The folders that two reports walked on one host at different times.
+std::vector<std::string> foldersWalkedTwice(const std::vector<NamedReport>& reports) {
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < reports.size(); ++i)
+        for (std::size_t j = i + 1; j < reports.size(); ++j)
+            for (const auto& a : reports[i].report.targets)
+                for (const auto& b : reports[j].report.targets)
+                    if (a.host == b.host && a.folder == b.folder)
+                        notes.push_back(printableName(reports[i].file) + " and " +
+                                        printableName(reports[j].file) + " both walked " +
+                                        printableName(a.folder) + " on " + printableName(a.host) +
+                                        " (at " + printableName(a.created) + " and " +
+                                        printableName(b.created) + "): its files count in both");
+    return notes;
+}
+
 // Why the merged report has no overhang figures; empty when it keeps them.
 std::string overhangLeftOut(const std::vector<NamedReport>& reports) {
     for (const auto& named : reports) {
@@ -89,7 +105,7 @@ void addFigures(ReportFigures& sum, const ReportFigures& figures) {
 
 ReportMerge mergeReports(const std::vector<NamedReport>& reports, const ReportStamp& stamp) {
     if (auto problem = refusal(reports))
-        return {std::nullopt, std::move(*problem)};
+        return {std::nullopt, std::move(*problem), {}};
     Report merged;
     merged.stamp(stamp);
     merged.selection = reports.front().report.selection;
@@ -121,5 +137,5 @@ ReportMerge mergeReports(const std::vector<NamedReport>& reports, const ReportSt
                 addTo((*sum.overhang)[i], (*named.report.figures.overhang)[i]);
     }
     merged.status = closingStatus("Merged " + std::to_string(reports.size()) + " reports", sum);
-    return {std::move(merged), {}};
+    return {std::move(merged), {}, foldersWalkedTwice(reports)};
 }

@@ -7,7 +7,9 @@
 // them out and says why.
 // Refused, with a message naming the files: no report; reports that count different files
 // (their sum would mean nothing); and a walk found in two reports (a report given twice, or
-// merged with a merge that already holds it), whose files would count twice.
+// merged with a merge that already holds it), whose files would count twice. The same folder
+// of one host walked at two times (two monthly snapshots) is merged, with a note that its
+// files count in both.
 
 #include "collect/report.h"
 
@@ -18,6 +20,7 @@
 struct ReportMerge {
     std::optional<Report> report;
     std::string error;
+    std::vector<std::string> notes; // for the user, on a merge that goes ahead
 };
 
 [[nodiscard]] ReportMerge mergeReports(const std::vector<NamedReport>& reports,

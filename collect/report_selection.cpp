@@ -11,9 +11,8 @@ std::vector<std::string> extensionsOf(const std::vector<std::string>& patterns) 
     std::vector<std::string> extensions;
     for (const auto& pattern : patterns)
         extensions.push_back(extractExtension(pattern + "\t"));
-    std::ranges::sort(extensions);
-    const auto [first, last] = std::ranges::unique(extensions);
-    extensions.erase(first, last);
+    std::sort(extensions.begin(), extensions.end());
+    extensions.erase(std::unique(extensions.begin(), extensions.end()), extensions.end());
     return extensions;
 }
 

@@ -354,6 +354,7 @@ TEST_F(ReportFixture, MergingTheReportsOfTwoFoldersEqualsOneRunOverBoth) {
     // The merge as text and as CSV, which a CSV reader takes.
     const Outcome text = run({"--merge", "one.json", "two.json"});
     EXPECT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.err, "");
     EXPECT_TRUE(text.out.starts_with("Merged 2 reports - 7 files processed\n")) << text.out;
     const Outcome csv = run({"--merge", "--csv", "one.json", "two.json"});
     EXPECT_EQ(csv.exitCode, 0) << csv.err;
@@ -372,7 +373,7 @@ TEST_F(ReportFixture, ComparingTwoSnapshotsOfATreeShowsWhatChanged) {
     fs::remove(tree() + "/home/notes.txt");
     addFile("home/letter.doc", 50000);
     addFile("home/scan.pdf", 20000);
-    snapshot({"--json", "home"}, "may.json");
+    const Report may = snapshot({"--json", "home"}, "may.json");
 
     const Outcome json = run({"--compare", "--json", "april.json", "may.json"});
     ASSERT_EQ(json.exitCode, 0) << json.err;
@@ -402,6 +403,18 @@ TEST_F(ReportFixture, ComparingTwoSnapshotsOfATreeShowsWhatChanged) {
     EXPECT_NE(text.out.find("\nTypes that appeared: .PDF\nTypes that vanished: .TXT\n"),
               std::string::npos)
         << text.out;
+
+    // Two snapshots of one folder merge, but not without a word. Both were taken within a
+    // second or so: may.json is moved to a later time, as a real monthly one would be.
+    std::string mayText = tally_test::fileText(tree() + "/may.json");
+    for (auto at = mayText.find(may.created); at != std::string::npos;
+         at = mayText.find(may.created, at))
+        mayText.replace(at, may.created.size(), "2099-05-01T02:00:00Z");
+    writeFile("may.json", mayText);
+    const Outcome both = run({"--merge", "april.json", "may.json"});
+    EXPECT_EQ(both.exitCode, 0);
+    EXPECT_TRUE(both.err.starts_with("tally99-report: note: april.json and may.json both walked "))
+        << both.err;
 
     // Reports of different selections are compared, with a word about it first.
     snapshot({"--json", "--include", "*.doc", "home"}, "docs.json");

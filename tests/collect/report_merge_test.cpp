@@ -101,10 +101,15 @@ TEST(ReportMerge, FilesThatWouldCountTwiceOrMeanDifferentThingsAreRefused) {
     EXPECT_EQ(mergeReports({{"ab.json", *ab.report}, {"b.json", b}}, now).error,
               "b.json holds the walk of /b on box at 2024-05-01T02:00:00Z that ab.json holds "
               "too: merged, its files would count twice");
-    // The same folder walked again later is another walk.
-    EXPECT_TRUE(
-        mergeReports({{"a.json", a}, {"later.json", withWalk(a, "2024-06-01T02:00:00Z")}}, now)
-            .report);
+    // The same folder walked again later is another walk, merged with a word of warning.
+    const ReportMerge months =
+        mergeReports({{"a.json", a}, {"later.json", withWalk(a, "2024-06-01T02:00:00Z")}}, now);
+    EXPECT_TRUE(months.report);
+    EXPECT_EQ(months.notes, std::vector<std::string>{
+                                "a.json and later.json both walked /a on box (at "
+                                "2024-05-01T02:00:00Z and 2024-06-01T02:00:00Z): its files count "
+                                "in both"});
+    EXPECT_TRUE(ab.notes.empty());
 
     Report docs = b;
     docs.selection = {ReportSelection::Mode::Include, {"*.doc"}};
