@@ -22,6 +22,25 @@ std::error_code listingError(const std::optional<std::string>& directory) {
     return error;
 }
 
+// A file system that claims more than a report can carry exactly (no real one comes near
+// 8 PiB) is recorded at that limit.
+std::int64_t sizeForReport(std::uint64_t bytes) {
+    return bytes > std::uint64_t(maxExactFigure) ? maxExactFigure
+                                                 : static_cast<std::int64_t>(bytes);
+}
+
+ReportTarget targetBeforeWalk(char letter, std::int32_t clusterSize) {
+    ReportTarget target;
+    target.folder = platform::driveDirectory(letter).value_or(std::string());
+    target.drive = static_cast<char>(letter | 0x20);
+    if (const auto space = platform::diskFreeSpace(letter)) {
+        target.totalBytes = sizeForReport(space->totalBytes);
+        target.freeBytes = sizeForReport(space->freeBytes);
+    }
+    target.clusterSize = clusterSize;
+    return target;
+}
+
 } // namespace
 
 ReportRun::ReportRun(SelectionFilter filter, std::map<char, std::string> folders)
@@ -38,6 +57,7 @@ bool ReportRun::run() {
     });
     m_stats.clearVariables(nullptr);
     m_drivesWalked = 0;
+    m_targets.clear();
     for (const auto& drive : m_filter.drives) {
         m_currentDrive = drive;
         if (!drive.empty() && !folderCanBeEntered(drive.front())) {
@@ -50,12 +70,15 @@ bool ReportRun::run() {
             continue;
         }
         computeClusterSize(m_stats, drive);
+        const ReportTarget target = targetBeforeWalk(drive.front(), m_stats.clusterSize);
         driveFailed = false;
         DriveScan(m_stats, *this).scan();
-        if (driveFailed)
+        if (driveFailed) {
             failed = true;
-        else
+        } else {
             ++m_drivesWalked;
+            m_targets.push_back(target);
+        }
     }
     platform::setMessageHook({});
     return !failed;
@@ -79,4 +102,21 @@ void ReportRun::doFileTypes() {
         return;
     for (const auto& entry : m_filter.typeEntries())
         m_stats.fileTypes.insertType(extractExtension(entry), 0, true);
+}
+
+Report ReportRun::report(const ReportStamp& stamp) const {
+    Report report;
+    report.stamp(stamp);
+    for (ReportTarget target : m_targets) {
+        target.host = stamp.host;
+        target.created = stamp.created;
+        report.targets.push_back(std::move(target));
+    }
+    report.selection = selectionOf(m_filter);
+    report.status = m_status;
+    const std::string leftOut =
+        overhangEnabled() ? std::string()
+                          : "the run covered " + std::to_string(chosenDriveCount()) + " drives";
+    report.figures = figuresOf(m_stats, leftOut);
+    return report;
 }

@@ -6,11 +6,13 @@
 // about it on stderr names the folder as the user typed it: the letter means nothing to them.
 
 #include "collect/drive_statistics.h"
+#include "collect/report.h"
 #include "collect/scan_host.h"
 #include "types/selection_filter.h"
 
 #include <map>
 #include <string>
+#include <vector>
 
 class ReportRun final : public ScanHost {
 public:
@@ -26,6 +28,9 @@ public:
 
     [[nodiscard]] const DriveStatistics& statistics() const { return m_stats; }
     [[nodiscard]] const std::string& status() const { return m_status; }
+    // The run as a report: its figures, the drives walked (each as it stood before its walk),
+    // the selection and the status, written by the stamp's program at its time and host.
+    [[nodiscard]] Report report(const ReportStamp& stamp) const;
 
     [[nodiscard]] const std::string& currentDrive() const override { return m_currentDrive; }
     [[nodiscard]] bool abortRequested() const override { return false; }
@@ -49,4 +54,5 @@ private:
     std::string m_currentDrive;
     std::string m_status;
     int m_drivesWalked = 0;
+    std::vector<ReportTarget> m_targets; // host and time are the report's, set by report()
 };

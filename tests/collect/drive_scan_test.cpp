@@ -1,6 +1,6 @@
 #include "collect/drive_scan.h"
+#include "collect/report_json.h"
 #include "collect/report_run.h"
-#include "collect/report_writer.h"
 #include "platform/drives.h"
 #include "platform/message_hook.h"
 #include "platform/temp_folder.h"
@@ -527,9 +527,9 @@ TEST(ReportRun, OneRunOverTwoFoldersAndItsJson) {
     ASSERT_TRUE(run.run());
     EXPECT_EQ(run.status(), "Finished - 2 files processed 1 files found");
 
-    const auto json = QJsonDocument::fromJson(
-                          QByteArray::fromStdString(reportJson(run.statistics(), run.status())))
-                          .object();
+    const auto json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(reportJson(run.report(stampNow("test")))))
+            .object();
     EXPECT_EQ(json["filesFound"].toInt(), 2);
     EXPECT_EQ(json["filesSelected"].toInt(), 1);
     EXPECT_EQ(json["sizeClassCount"].toArray().size(), 12);

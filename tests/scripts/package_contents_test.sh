@@ -78,7 +78,7 @@ required=(
 for size in 16 22 24 32 48 64 128 256; do
     required+=("usr/share/icons/hicolor/${size}x${size}/apps/tally99.png")
 done
-# Every manual page of the source is packed (the report's page joins when it is written).
+# Every manual page of the source is packed.
 for page in "$source_dir"/man/*.1; do
     required+=("usr/share/man/man1/$(basename "$page").gz")
 done
