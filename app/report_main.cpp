@@ -3,6 +3,7 @@
 // it takes and what its exit codes mean. Every output is made whole before the first byte is
 // written, so an error leaves no half-written file behind.
 #include "app/helpers.h"
+#include "collect/progress_line.h"
 #include "collect/report_comparison.h"
 #include "collect/report_csv.h"
 #include "collect/report_json.h"
@@ -24,10 +25,13 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr const char* usageLine =
-    "usage: tally99-report [--include PATTERNS | --exclude PATTERNS] [--json | --csv] TARGET...\n"
+    "usage: tally99-report [--include PATTERNS | --exclude PATTERNS] [--json | --csv] [--quiet]\n"
+    "                      TARGET...\n"
     "       tally99-report --merge [--json | --csv] REPORT...\n"
     "       tally99-report --compare [--json | --csv] OLD NEW\n"
     "       tally99-report --help | --version\n";
@@ -60,6 +64,8 @@ constexpr const char* helpText =
     "  --compare           show what changed from OLD to NEW: the files and bytes of every\n"
     "                      class and type before, after and the change, largest change in\n"
     "                      bytes first, and the types that appeared or vanished\n"
+    "  --quiet             show no progress: on a terminal, stderr otherwise shows the files\n"
+    "                      counted and the folder being walked while the walk runs\n"
     "  --help              print this help and exit\n"
     "  --version           print the program's name and version and exit\n"
     "\n"
@@ -129,6 +135,7 @@ struct Options {
     SelectionFilter filter;
     Format format = Format::text;
     Mode mode = Mode::walk;
+    bool quiet = false;
     std::vector<std::string> targets; // drives and folders to walk, or the report files
 };
 
@@ -170,7 +177,9 @@ std::optional<int> parseArguments(int argc, char* argv[], Options& options,
             output.write(std::string("tally99-report ") + TALLY_VERSION + "\n");
             return 0;
         }
-        if (arg == "--json" || arg == "--csv") {
+        if (arg == "--quiet") {
+            options.quiet = true;
+        } else if (arg == "--json" || arg == "--csv") {
             const Format format = arg == "--json" ? Format::json : Format::csv;
             if (options.format != Format::text && options.format != format)
                 return usage("only one of --json and --csv may be given");
@@ -285,6 +294,11 @@ Outcome walk(Options& options) {
     }
 
     ReportRun run(options.filter, std::move(folders));
+    std::optional<ProgressLine> progress;
+    if (!options.quiet && ::isatty(STDERR_FILENO) == 1) {
+        progress.emplace(STDERR_FILENO);
+        run.showProgressOn(&*progress);
+    }
     const int code = run.run() ? 0 : 1;
     // With no target walked the accumulators hold nothing worth printing: the messages on
     // stderr and the exit code are the whole answer.

@@ -2,6 +2,8 @@
 
 #include "app/helpers.h"
 #include "collect/drive_scan.h"
+#include "collect/progress_line.h"
+#include "platform/directory_search.h"
 #include "platform/drives.h"
 #include "platform/message_hook.h"
 #include "space/overhang.h"
@@ -49,9 +51,11 @@ ReportRun::ReportRun(SelectionFilter filter, std::map<char, std::string> folders
 bool ReportRun::run() {
     bool failed = false;
     bool driveFailed = false;
-    platform::setMessageHook([&driveFailed](platform::MessageKind kind, const std::string& title,
-                                            const std::string& text) {
+    platform::setMessageHook([this, &driveFailed](platform::MessageKind kind,
+                                                  const std::string& title,
+                                                  const std::string& text) {
         driveFailed = driveFailed || kind == platform::MessageKind::Error;
+        clearProgress();
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
         return platform::MessageResult::Ok;
     });
@@ -65,6 +69,7 @@ bool ReportRun::run() {
             continue;
         }
         if (drive.empty() || !driveReady(drive.front())) {
+            clearProgress();
             std::fprintf(stderr, "Drive %s is not ready\n", drive.c_str());
             failed = true;
             continue;
@@ -81,7 +86,20 @@ bool ReportRun::run() {
         }
     }
     platform::setMessageHook({});
+    clearProgress();
     return !failed;
+}
+
+void ReportRun::setStatusText(const std::string& text) {
+    m_status = text;
+    // The empty text that starts each drive comes before the walk is on the drive.
+    if (m_progress != nullptr && !text.empty() && m_progress->due())
+        m_progress->show(m_stats.filesFound, platform::currentDirectory());
+}
+
+void ReportRun::clearProgress() const {
+    if (m_progress != nullptr)
+        m_progress->clear();
 }
 
 bool ReportRun::folderCanBeEntered(char letter) const {
@@ -91,6 +109,7 @@ bool ReportRun::folderCanBeEntered(char letter) const {
     const std::error_code error = listingError(platform::driveDirectory(letter));
     if (!error)
         return true;
+    clearProgress();
     std::fprintf(stderr, "tally99-report: cannot enter folder %s: %s\n", folder->second.c_str(),
                  error.message().c_str());
     return false;

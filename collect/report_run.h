@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+class ProgressLine;
+
 class ReportRun final : public ScanHost {
 public:
     // folders: for each letter mapped to a folder of the user's, that folder as typed.
@@ -22,6 +24,9 @@ public:
     // Walks every drive of the selection; false when a drive was not ready or could not be
     // entered (its message has been written to stderr).
     [[nodiscard]] bool run();
+    // Keeps a line of progress on a terminal while run() walks (not owned; nullptr for none);
+    // the line is erased before every message and when run() returns.
+    void showProgressOn(ProgressLine* line) { m_progress = line; }
     // How many drives of the selection were entered and walked; with none, the accumulators
     // hold no result.
     [[nodiscard]] int drivesWalked() const { return m_drivesWalked; }
@@ -41,12 +46,14 @@ public:
     [[nodiscard]] int chosenDriveCount() const override {
         return static_cast<int>(m_filter.drives.size());
     }
-    void setStatusText(const std::string& text) override { m_status = text; }
+    // The walk sets its status text every third file: the moment to look at the progress line.
+    void setStatusText(const std::string& text) override;
     void doFileTypes() override;
 
 private:
     // False, with the reason on stderr, when the folder behind a letter cannot be listed.
     [[nodiscard]] bool folderCanBeEntered(char letter) const;
+    void clearProgress() const;
 
     SelectionFilter m_filter;
     std::map<char, std::string> m_folders;
@@ -54,5 +61,6 @@ private:
     std::string m_currentDrive;
     std::string m_status;
     int m_drivesWalked = 0;
+    ProgressLine* m_progress = nullptr;
     std::vector<ReportTarget> m_targets; // host and time are the report's, set by report()
 };

@@ -1,6 +1,7 @@
 #include "platform/directory_search.h"
 
 #include "platform/directory_listing.h"
+#include "platform/drive_attributes.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -42,6 +43,7 @@ struct DirectorySearch::State {
     std::size_t next = 0;
     std::uint32_t skipMask = 0;
     bool withDetails = false;
+    const DriveAttributeSource* driveAttributes = nullptr; // the current drive's, if it has one
     FindData data;
 
     // Fills data from one entry; false when the entry vanished before it could be examined.
@@ -69,21 +71,35 @@ struct DirectorySearch::State {
         if (data.name.front() == '.' && !isDotEntry(data.name)) {
             data.attributes |= attrHidden;
         }
-        if (!withDetails || fileType == DT_DIR) {
-            return true;
+        if (withDetails && fileType != DT_DIR) {
+            if ((status.stx_mode & 0222) == 0 && fileType != DT_LNK) {
+                data.attributes |= attrReadOnly;
+            }
+            if (fileType == DT_REG) {
+                data.size = status.stx_size;
+            }
+            data.lastWriteTime = fileTimeOf(status.stx_mtime);
+            data.lastAccessTime = fileTimeOf(status.stx_atime);
+            if ((status.stx_mask & STATX_BTIME) != 0) {
+                data.creationTime = fileTimeOf(status.stx_btime);
+            }
         }
-        if ((status.stx_mode & 0222) == 0 && fileType != DT_LNK) {
-            data.attributes |= attrReadOnly;
-        }
-        if (fileType == DT_REG) {
-            data.size = status.stx_size;
-        }
-        data.lastWriteTime = fileTimeOf(status.stx_mtime);
-        data.lastAccessTime = fileTimeOf(status.stx_atime);
-        if ((status.stx_mask & STATX_BTIME) != 0) {
-            data.creationTime = fileTimeOf(status.stx_btime);
+        if (driveAttributes != nullptr) {
+            takeDriveAttributes(index, fileType);
         }
         return true;
+    }
+
+    // On a drive that keeps attributes: folders in every search (whether the walk enters them
+    // depends on it), files when details are asked for; never links or special files.
+    void takeDriveAttributes(std::size_t index, unsigned fileType) {
+        const bool isDirectory = fileType == DT_DIR;
+        if (isDotEntry(data.name) || !(isDirectory || (withDetails && fileType == DT_REG))) {
+            return;
+        }
+        if (const auto kept = driveAttributes->attributesOf(listing->cName(index), isDirectory)) {
+            data.attributes = withDriveAttributes(data.attributes, *kept);
+        }
     }
 
     bool advance() {
@@ -115,6 +131,7 @@ bool DirectorySearch::findFirst(const DirectoryListing& listing, std::uint32_t s
     m_state->next = 0;
     m_state->skipMask = skipMask;
     m_state->withDetails = withDetails;
+    m_state->driveAttributes = driveAttributeSource();
     return m_state->advance();
 }
 

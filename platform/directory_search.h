@@ -5,7 +5,9 @@
 //
 // Attribute word: directory 0x10 for real directories; hidden 0x02 for names starting with a
 // dot; read-only 0x01 when no write permission bit is set; system 0x04 for devices, FIFOs and
-// sockets; reparse point 0x400 for symbolic links (never followed, size 0).
+// sockets; reparse point 0x400 for symbolic links (never followed, size 0). On a drive that
+// keeps attributes itself (FAT, NTFS: drive_attributes.h) read-only, hidden, system and archive
+// come from the drive instead, for folders in every search and for files with details.
 // Cost: with details, one statx (never following links, never opening the file) per entry that
 // is not a directory; directories and every entry of a names-only search cost no system call
 // beyond reading the directory (the entry type says what they are). The directory is read
@@ -66,8 +68,9 @@ private:
 };
 
 // Enters the root directory of a drive letter; remembers its mount so that enterDirectory
-// never crosses into another file system, nor into a bind mount of the same one. False when
-// the letter is unmapped or the directory cannot be entered.
+// never crosses into another file system, nor into a bind mount of the same one, and chooses
+// where the drive's attributes come from. False when the letter is unmapped or the directory
+// cannot be entered.
 [[nodiscard]] bool enterDriveRoot(char letter);
 
 // Enters a subdirectory of the current directory by name; never through a symbolic link,

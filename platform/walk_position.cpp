@@ -15,6 +15,7 @@
 // Losing the way is logged under "tally.walk" (QT_LOGGING_RULES="tally.walk.info=true").
 
 #include "platform/directory_search.h"
+#include "platform/drive_attributes.h"
 #include "platform/drives.h"
 
 #include <QLoggingCategory>
@@ -95,6 +96,7 @@ public:
         m_root = *place;
         m_current = m_root.identity;
         m_haveRoot = true;
+        chooseDriveAttributeSource(fd);
         return true;
     }
 

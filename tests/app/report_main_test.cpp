@@ -21,6 +21,8 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -89,7 +91,7 @@ protected:
     // nobody), a folder closed to others cannot be entered; 77 as exit code means that the
     // privileges could not be given up.
     Outcome run(const std::vector<std::string>& arguments, bool unprivileged = false,
-                Stdout stdoutTo = Stdout::file) const {
+                Stdout stdoutTo = Stdout::file, int stderrTo = -1) const {
         const std::string outPath = m_folder.path() + "/out";
         const std::string errPath = m_folder.path() + "/err";
         fs::remove(outPath);
@@ -100,7 +102,9 @@ protected:
             return {};
         const pid_t child = ::fork();
         if (child == 0) {
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int err = stderrTo >= 0
+                                ? stderrTo
+                                : ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (err < 0 || ::dup2(err, 2) < 0 || !redirectStdout(stdoutTo, outPath, pipeEnds[1]) ||
                 ::chdir(tree().c_str()) != 0)
                 ::_exit(126);
@@ -123,6 +127,26 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
                 WIFSIGNALED(status) ? WTERMSIG(status) : 0, tally_test::fileText(outPath),
                 tally_test::fileText(errPath)};
+    }
+
+    // Runs the program with stderr on a pseudo-terminal of 60 columns; Outcome::err is what
+    // reached the terminal, its bytes as the program wrote them (but "\n" as "\r\n").
+    Outcome runOnTerminal(const std::vector<std::string>& arguments) const {
+        int reader = -1;
+        int terminal = -1;
+        winsize size{};
+        size.ws_col = 60;
+        size.ws_row = 24;
+        if (::openpty(&reader, &terminal, nullptr, nullptr, &size) != 0)
+            return {};
+        Outcome outcome = run(arguments, false, Stdout::file, terminal);
+        ::close(terminal);
+        ::fcntl(reader, F_SETFL, O_NONBLOCK);
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(reader, buffer, sizeof buffer)) > 0;)
+            outcome.err.append(buffer, std::size_t(got));
+        ::close(reader);
+        return outcome;
     }
 
     // In the child: descriptor 1 as the test wants it.
@@ -171,6 +195,7 @@ TEST_F(ReportFixture, HelpTellsTargetsPatternsOptionsAndExitCodes) {
                              "--csv",
                              "--merge",
                              "--compare",
+                             "--quiet",
                              "REPORT",
                              "OLD NEW",
                              "\\u00NN",
@@ -249,6 +274,43 @@ TEST_F(ReportFixture, MissingFoldersAndPlainFilesAreNamedAndTheOthersWalked) {
     EXPECT_EQ(fine.exitCode, 0);
     EXPECT_EQ(fine.err, "");
     EXPECT_TRUE(fine.out.starts_with("Finished - 2 files processed\n")) << fine.out;
+}
+
+TEST_F(ReportFixture, OnATerminalStderrShowsProgressThatIsErasedAndChangesNothingElse) {
+    for (int i = 0; i < 1000; ++i)
+        addFile("many/deep/f" + std::to_string(i) + ".txt");
+    const Outcome toFile = run({"--csv", "many"});
+    ASSERT_EQ(toFile.exitCode, 0);
+    EXPECT_EQ(toFile.err, "") << "no progress where stderr is not a terminal";
+
+    const Outcome shown = runOnTerminal({"--csv", "many"});
+    EXPECT_EQ(shown.exitCode, 0);
+    EXPECT_EQ(shown.out, toFile.out) << "the report itself is the same";
+    EXPECT_TRUE(shown.err.starts_with("\r0 files, in ")) << shown.err;
+    EXPECT_NE(shown.err.find("/many/deep\033[K"), std::string::npos) << shown.err;
+    EXPECT_TRUE(shown.err.ends_with("\r\033[K")) << "erased at the end: " << shown.err;
+    // Nothing but lines rewritten in place, each within the terminal's 60 columns.
+    std::string rest = shown.err;
+    for (std::size_t end; rest.starts_with("\r") && (end = rest.find("\033[K")) != rest.npos;) {
+        EXPECT_LE(end - 1, 59U) << rest.substr(0, end);
+        rest.erase(0, end + 3);
+    }
+    EXPECT_EQ(rest, "") << shown.err;
+
+    EXPECT_EQ(runOnTerminal({"--quiet", "--csv", "many"}).err, "");
+    const Outcome quietToFile = run({"--quiet", "--csv", "many"});
+    EXPECT_EQ(quietToFile.out, toFile.out);
+    EXPECT_EQ(quietToFile.err, "");
+}
+
+TEST_F(ReportFixture, TheProgressLineIsErasedBeforeAMessage) {
+    addFile("many/f.txt");
+    const Outcome outcome = runOnTerminal({"many", "gone"});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_NE(outcome.err.find("many\033[K\r\033[Ktally99-report: cannot enter folder gone: No "
+                               "such file or directory\r\n"),
+              std::string::npos)
+        << outcome.err;
 }
 
 TEST_F(ReportFixture, OutputThatCannotBeWrittenFailsWithOneLine) {

@@ -2,6 +2,7 @@
 #include "collect/report_json.h"
 #include "collect/report_run.h"
 #include "platform/drives.h"
+#include "platform/fake_drive_attributes.h"
 #include "platform/message_hook.h"
 #include "platform/temp_folder.h"
 
@@ -231,6 +232,63 @@ TEST(DriveScan, HiddenDirectoriesAreSkippedButHiddenAndSpecialFilesAreCounted) {
     };
     EXPECT_LT(position("leaf.c"), position("mid.h"));
     EXPECT_LT(position("mid.h"), position("top.txt"));
+}
+
+TEST(DriveScan, OnADriveThatKeepsAttributesTheDriveDecidesWhatIsHiddenAndCounted) {
+    tally_test::TempFolder fat;
+    const fs::path root = fat.path();
+    writeFile(root / "HIDDEN" / "in.txt", 1);
+    writeFile(root / "SYSTEM" / "in.txt", 1);
+    writeFile(root / ".config" / "kept.txt", 7);
+    writeFile(root / "a.txt", 100);
+    writeFile(root / "b.sys", 200);
+    writeFile(root / ".dot", 300);
+    writeFile(root / "ro.txt", 400);
+    writeFile(root / "noword", 500);
+    ::chmod((root / "ro.txt").c_str(), 0444);
+    ::chmod((root / "noword").c_str(), 0444);
+    tally_test::TempFolder ext;
+    writeFile(fs::path(ext.path()) / ".hid" / "in.txt", 1);
+    writeFile(fs::path(ext.path()) / ".h", 1000);
+    Drives drives({{'d', root.string()}, {'e', ext.path()}});
+    tally_test::FakeDriveAttributes fake({{"HIDDEN", 0x12},
+                                          {"SYSTEM", 0x14},
+                                          {".config", 0x10},
+                                          {"kept.txt", 0x20},
+                                          {"a.txt", 0x21},
+                                          {"b.sys", 0x06},
+                                          {".dot", 0x20},
+                                          {"ro.txt", 0x20},
+                                          {"in.txt", 0x20}});
+
+    DriveStatistics stats;
+    RecordingHost host(stats);
+    host.drive = "d: (Removable)";
+    DriveScan(stats, host).scan();
+
+    std::vector<std::string> seen = host.filesSeen;
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{".dot", "a.txt", "b.sys", "kept.txt", "noword", "ro.txt"}))
+        << "folders hidden or system on the drive are not entered; a dot hides nothing there";
+    EXPECT_EQ(stats.hiddenCount, 1);
+    EXPECT_EQ(stats.hiddenBytes, 200);
+    EXPECT_EQ(stats.systemCount, 1);
+    EXPECT_EQ(stats.systemBytes, 200);
+    EXPECT_EQ(stats.readOnlyCount, 2) << "a.txt as the drive says; noword has no word";
+    EXPECT_EQ(stats.readOnlyBytes, 600);
+    EXPECT_EQ(stats.archiveCount, 4);
+    EXPECT_EQ(stats.archiveBytes, 807);
+
+    // The next drive of the run keeps no attributes: the stand-ins hold there again.
+    fake.hasSource = false;
+    host.drive = "e: (Fixed disk)";
+    DriveScan(stats, host).scan();
+    EXPECT_EQ(fake.rootsEntered, 2) << "the source is chosen once per drive";
+    EXPECT_EQ(stats.filesFound, 7);
+    EXPECT_EQ(stats.hiddenCount, 2);
+    EXPECT_EQ(stats.hiddenBytes, 1200);
+    EXPECT_EQ(stats.archiveCount, 4);
 }
 
 TEST(DriveScan, FillsThePagesInOrderAndTellsWhatWasSelected) {
