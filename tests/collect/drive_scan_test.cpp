@@ -71,7 +71,7 @@ public:
     void fillCombinedGridDates() override { calls.push_back("fillCombinedGridDates"); }
     void doFileTimes() override { calls.push_back("doFileTimes"); }
     void doFileAges() override { calls.push_back("doFileAges"); }
-    void SortbyExtensionClick() override { calls.push_back("SortbyExtensionClick"); }
+    void sortTypesByExtension() override { calls.push_back("SortbyExtensionClick"); }
 
 private:
     const DriveStatistics& m_stats;

@@ -4,6 +4,7 @@
 #include "collect/statistics_window.h"
 #include "collect/wizard_answers.h"
 #include "types/which_drive_dialog.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
 
@@ -52,11 +53,12 @@ protected:
 };
 
 TEST_F(StatisticsWindowLook, TheOverlayCoversThePagesBeforeAndDuringARunOnly) {
-    TfrmStatistics window;
+    StatisticsWindow window;
     window.setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"c: [work]"}); });
     window.show();
     keep(window, "statistics-space-page");
-    window.OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageTypes);
     const QImage before = keep(window, "statistics-before-run");
     QImage during;
     window.setPumpHook([&] {
@@ -66,7 +68,7 @@ TEST_F(StatisticsWindowLook, TheOverlayCoversThePagesBeforeAndDuringARunOnly) {
             during = keep(window, "statistics-during-run");
         }
     });
-    window.btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     const QImage after = keep(window, "statistics-after-run");
     ASSERT_FALSE(during.isNull());
     EXPECT_EQ(before.size(), after.size());

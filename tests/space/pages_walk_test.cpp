@@ -49,7 +49,7 @@ public:
     void doFileTypes() override { types.doFileTypes(); }
     void doFileSizes() override { sizes.doFileSizes(); }
     void doFileAttrs() override { attributes.doFileAttrs(); }
-    void SortbyExtensionClick() override { types.SortbyExtensionClick(types.SortbyExtension); }
+    void sortTypesByExtension() override { types.SortbyExtensionClick(types.SortbyExtension); }
 
     TypesPage types;
     SizesPage sizes;

@@ -21,6 +21,10 @@ template <typename T> T* namedChild(const QObject& owner, const char* name) {
     return child;
 }
 
+template <typename T> T* namedChild(const QObject* owner, const char* name) {
+    return namedChild<T>(*owner, name);
+}
+
 template <typename T, typename Owner>
 T* namedChild(const std::unique_ptr<Owner>& owner, const char* name) {
     return namedChild<T>(*owner, name);
