@@ -54,9 +54,9 @@ int main(int argc, char* argv[]) {
         statisticsWindow->raise();
         statisticsWindow->activateWindow();
     };
-    TfrmMain frmMain(statDriveEntries, showStatistics);
+    MainWindow frmMain(statDriveEntries, showStatistics);
     statisticsWindow = std::make_unique<StatisticsWindow>();
-    QObject::connect(&frmMain, &TfrmMain::closed, &app, &QApplication::quit);
+    QObject::connect(&frmMain, &MainWindow::closed, &app, &QApplication::quit);
     frmMain.show();
     return QApplication::exec();
 }

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
         std::printf("%s\n", out.filePath(name).toLocal8Bit().constData());
     };
 
-    TfrmMain frmMain(
+    MainWindow frmMain(
         [] {
             return std::vector<std::string>{"c: [system]", "d: [data]", "e: (Removable disk)",
                                             "f: [archive]"};
@@ -85,40 +85,40 @@ int main(int argc, char** argv) {
     frmMain.show();
     save(frmMain, QStringLiteral("main_1_zoom_in_00.png"));
     for (int tick = 1; tick <= 41; ++tick) {
-        frmMain.Timer2Timer();
+        frmMain.onZoomTimerTick();
         if (tick == 10 || tick == 20 || tick == 30 || tick == 40 || tick == 41) {
             save(frmMain,
                  QStringLiteral("main_1_zoom_in_%1.png").arg(tick, 2, 10, QLatin1Char('0')));
         }
     }
     for (int tick = 1; frmMain.animation().depthTimerOn(); ++tick) {
-        frmMain.Timer1Timer();
+        frmMain.onDepthTimerTick();
         if (tick == 3) {
             save(frmMain, QStringLiteral("main_2_deepening.png"));
         }
     }
     save(frmMain, QStringLiteral("main_3_at_rest.png"));
     bool canClose = true;
-    frmMain.FormCloseQuery(canClose);
+    frmMain.onCloseRequested(canClose);
     for (int tick = 1; frmMain.animation().depthTimerOn(); ++tick) {
-        frmMain.Timer1Timer();
+        frmMain.onDepthTimerTick();
         if (tick == 5) {
             save(frmMain, QStringLiteral("main_4_flattening.png"));
         }
     }
     for (int tick = 1; tick <= 30; ++tick) {
-        frmMain.Timer2Timer();
+        frmMain.onZoomTimerTick();
         if (tick == 1 || tick == 15 || tick == 30) {
             save(frmMain,
                  QStringLiteral("main_5_zoom_out_%1.png").arg(tick, 2, 10, QLatin1Char('0')));
         }
     }
 
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
     save(about, QStringLiteral("about.png"));
     for (int product = 0; product < static_cast<int>(maker::products.size()); ++product) {
-        TfrmSamples samples;
+        SamplesWindow samples;
         samples.panel(product)->show();
         samples.show();
         save(samples, QStringLiteral("samples_%1.png").arg(product));

@@ -52,16 +52,15 @@ TEST_F(DialogsScreen, TheListEditorAboutAndSampleWindows) {
     EXPECT_LT(screenVersusRender(editor, QStringLiteral("list-editor")), tolerance);
     editor.hide();
 
-    TfrmAbout about;
+    AboutWindow about;
     ASSERT_TRUE(showOnScreen(about));
     EXPECT_LT(screenVersusRender(about, QStringLiteral("about")), tolerance);
 
     for (int product = 0; product < 5; ++product) {
-        TfrmSamples samples(&about);
+        SamplesWindow samples(&about);
         samples.panel(product)->show();
         ASSERT_TRUE(showOnScreen(samples));
-        EXPECT_LT(screenVersusRender(samples, QStringLiteral("samples-%1").arg(product)),
-                  tolerance)
+        EXPECT_LT(screenVersusRender(samples, QStringLiteral("samples-%1").arg(product)), tolerance)
             << "sample " << product;
     }
 }
