@@ -10,6 +10,7 @@
 #include "types/types_page.h"
 #include "ui/chart.h"
 #include "ui/chart_previewer.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/string_grid.h"
 
@@ -149,12 +150,13 @@ TEST_F(PagePrintingTest, TypesListingPrintsWithItsTitleOnSeveralPages) {
 TEST_F(PagePrintingTest, WindowImagePrintsOnWhiteAndTheColoursComeBack) {
     window->btOKClick();
     showPage(TfrmStatistics::pageSizes);
-    window->pgSizes->rgSize0->click();
-    StringGrid& grid = *window->pgSizes->gridSizes;
+    tally_test::namedChild<QRadioButton>(*window->pgSizes, "rgSize0")->click();
+    StringGrid& grid = *tally_test::namedChild<StringGrid>(*window->pgSizes, "gridSizes");
     const QColor gridColor = grid.color();
     const QColor fixedColor = grid.fixedColor();
     const QPalette windowPalette = window->palette();
-    const ColorRef chartColor = window->pgSizes->Chart1->model().background.color;
+    const ColorRef chartColor =
+        tally_test::namedChild<Chart>(*window->pgSizes, "Chart1")->model().background.color;
 
     window->btPrintClick();
     EXPECT_EQ(dialogs, 1);
@@ -162,7 +164,8 @@ TEST_F(PagePrintingTest, WindowImagePrintsOnWhiteAndTheColoursComeBack) {
     EXPECT_EQ(grid.color(), gridColor);
     EXPECT_EQ(grid.fixedColor(), fixedColor);
     EXPECT_EQ(window->palette(), windowPalette);
-    EXPECT_EQ(window->pgSizes->Chart1->model().background.color, chartColor);
+    EXPECT_EQ(tally_test::namedChild<Chart>(*window->pgSizes, "Chart1")->model().background.color,
+              chartColor);
 
     // The picture: the page area left of the grid, the window's own background, printed white
     // (the screen's button face is a light grey, well below 250).

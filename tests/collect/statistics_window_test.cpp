@@ -3,6 +3,7 @@
 #include "collect/wizard_answers.h"
 #include "space/sizes_page.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/overlay_panel.h"
 #include "ui/pick_list.h"
@@ -331,7 +332,7 @@ TEST_F(StatisticsWindowTest, ADriveThatIsNotReadyIsSkippedButNamedInTheCaption) 
 
 TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
     auto window = makeWindow({});
-    QRadioButton* const rgSize0 = window->pgSizes->rgSize0;
+    QRadioButton* const rgSize0 = tally_test::namedChild<QRadioButton>(*window->pgSizes, "rgSize0");
     auto* other = new QRadioButton(window->OvcNotebook1->page(TfrmStatistics::pageSizes));
     other->setObjectName("rgSomethingElse");
     window->disenable(false);

@@ -14,6 +14,7 @@
 #include "types/selection_filter.h"
 #include "types/types_page.h"
 #include "ui/chart.h"
+#include "ui/named_child.h"
 #include "ui/string_grid.h"
 
 #include <QAction>
@@ -127,8 +128,10 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     EXPECT_EQ(host.status, "Finished - 11 files processed");
 
     // Sizes: the listing and the chart by megabytes.
-    const TextGrid& sizesGrid = host.sizes.gridSizes->model();
-    const ChartSeries& sizeBars = host.sizes.Chart1->model().series(0);
+    const TextGrid& sizesGrid =
+        tally_test::namedChild<StringGrid>(host.sizes, "gridSizes")->model();
+    const ChartSeries& sizeBars =
+        tally_test::namedChild<Chart>(host.sizes, "Chart1")->model().series(0);
     ASSERT_EQ(sizeBars.count(), 12);
     for (int c = 1; c <= 12; ++c) {
         const auto i = static_cast<std::size_t>(c);

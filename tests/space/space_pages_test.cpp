@@ -8,6 +8,7 @@
 #include "space/page_samples.h"
 #include "space/sizes_page.h"
 #include "ui/chart.h"
+#include "ui/named_child.h"
 #include "ui/raised_panel.h"
 #include "ui/string_grid.h"
 
@@ -35,48 +36,56 @@ protected:
 } // namespace
 
 TEST_F(SizesPageTest, StartsOnTheChartByMegabytesWithTheListingLaidOut) {
-    EXPECT_TRUE(page.rgSize1->isChecked());
-    EXPECT_EQ(page.rgSize0->text(), "Listing");
-    EXPECT_EQ(page.rgSize1->text(), "Chart by Size (in MB)");
-    EXPECT_EQ(page.rgSize2->text(), "Chart by Number of Files");
-    EXPECT_EQ(page.rgSize0->objectName(), "rgSize0");
-    EXPECT_EQ(page.gridSizes->columnWidths(), (std::vector<int>{194, 189, 140}));
-    EXPECT_EQ(page.gridSizes->model().rowCount(), 13);
-    EXPECT_FALSE(page.gridSizes->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QRadioButton>(page, "rgSize1")->isChecked());
+    EXPECT_EQ(tally_test::namedChild<QRadioButton>(page, "rgSize0")->text(), "Listing");
+    EXPECT_EQ(tally_test::namedChild<QRadioButton>(page, "rgSize1")->text(),
+              "Chart by Size (in MB)");
+    EXPECT_EQ(tally_test::namedChild<QRadioButton>(page, "rgSize2")->text(),
+              "Chart by Number of Files");
+    EXPECT_EQ(tally_test::namedChild<QRadioButton>(page, "rgSize0")->objectName(), "rgSize0");
+    EXPECT_EQ(tally_test::namedChild<StringGrid>(page, "gridSizes")->columnWidths(),
+              (std::vector<int>{194, 189, 140}));
+    EXPECT_EQ(tally_test::namedChild<StringGrid>(page, "gridSizes")->model().rowCount(), 13);
+    EXPECT_FALSE(tally_test::namedChild<StringGrid>(page, "gridSizes")->isEnabled());
 }
 
 TEST_F(SizesPageTest, ListingShowsTheGridWithNoRowSelected) {
-    page.rgSize0->setChecked(true);
+    tally_test::namedChild<QRadioButton>(page, "rgSize0")->setChecked(true);
     page.doFileSizes();
-    EXPECT_FALSE(page.gridSizes->isHidden());
-    EXPECT_TRUE(page.Chart1->isHidden());
-    EXPECT_EQ(page.gridSizes->selectedRow(), 20);
-    EXPECT_EQ(page.gridSizes->model().cell(0, 1), "Over 16MB");
-    EXPECT_EQ(page.gridSizes->model().cell(2, 12), "13");
+    EXPECT_FALSE(tally_test::namedChild<StringGrid>(page, "gridSizes")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<Chart>(page, "Chart1")->isHidden());
+    EXPECT_EQ(tally_test::namedChild<StringGrid>(page, "gridSizes")->selectedRow(), 20);
+    EXPECT_EQ(tally_test::namedChild<StringGrid>(page, "gridSizes")->model().cell(0, 1),
+              "Over 16MB");
+    EXPECT_EQ(tally_test::namedChild<StringGrid>(page, "gridSizes")->model().cell(2, 12), "13");
 }
 
 TEST_F(SizesPageTest, RadioButtonsRedrawTheChartFromTheAccumulators) {
     page.doFileSizes();
-    EXPECT_TRUE(page.gridSizes->isHidden());
-    EXPECT_EQ(page.Chart1->model().title.lines, std::vector<std::string>{"File Sizes in MB"});
+    EXPECT_TRUE(tally_test::namedChild<StringGrid>(page, "gridSizes")->isHidden());
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart1")->model().title.lines,
+              std::vector<std::string>{"File Sizes in MB"});
 
     // The accumulators change (as after the next drive); a click redraws without a fill.
     stats.sizeClassCount[5] = 999;
-    page.Chart1->model().zoom({0, 2, 0, 5});
-    page.rgSize2->click();
-    EXPECT_FALSE(page.Chart1->isHidden());
-    EXPECT_FALSE(page.Chart1->model().zoomed());
-    EXPECT_EQ(page.Chart1->model().title.lines, std::vector<std::string>{"Number of Files"});
-    ASSERT_EQ(page.Chart1->model().series(0).count(), 12);
-    EXPECT_EQ(page.Chart1->model().series(0).value(4), 999);
+    tally_test::namedChild<Chart>(page, "Chart1")->model().zoom({0, 2, 0, 5});
+    tally_test::namedChild<QRadioButton>(page, "rgSize2")->click();
+    EXPECT_FALSE(tally_test::namedChild<Chart>(page, "Chart1")->isHidden());
+    EXPECT_FALSE(tally_test::namedChild<Chart>(page, "Chart1")->model().zoomed());
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart1")->model().title.lines,
+              std::vector<std::string>{"Number of Files"});
+    ASSERT_EQ(tally_test::namedChild<Chart>(page, "Chart1")->model().series(0).count(), 12);
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart1")->model().series(0).value(4), 999);
 
-    page.rgSize0->click();
-    EXPECT_FALSE(page.gridSizes->isHidden());
-    EXPECT_TRUE(page.Chart1->isHidden());
-    page.rgSize1->click();
-    ASSERT_EQ(page.Chart1->model().series(0).count(), 12);
-    EXPECT_EQ(page.Chart1->model().series(0).points()[0].color, clRed);
-    EXPECT_EQ(page.Chart1->model().series(0).points()[11].color, clGray);
+    tally_test::namedChild<QRadioButton>(page, "rgSize0")->click();
+    EXPECT_FALSE(tally_test::namedChild<StringGrid>(page, "gridSizes")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<Chart>(page, "Chart1")->isHidden());
+    tally_test::namedChild<QRadioButton>(page, "rgSize1")->click();
+    ASSERT_EQ(tally_test::namedChild<Chart>(page, "Chart1")->model().series(0).count(), 12);
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart1")->model().series(0).points()[0].color,
+              clRed);
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart1")->model().series(0).points()[11].color,
+              clGray);
 }
 
 TEST(OverhangPageTest, FixedTextsOfThePage) {
