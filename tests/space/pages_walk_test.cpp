@@ -170,24 +170,33 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     const std::array<double, 5> sums = {stats.overhang4K, stats.overhang8K, stats.overhang16K,
                                         stats.overhang32K, stats.overhang64K};
     for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(text(host.overhang.lblOver[i]), formatBytes(sums[i])) << i;
-    EXPECT_FALSE(host.overhang.imArrow->isHidden());
-    EXPECT_EQ(host.overhang.imArrow->y(), host.overhang.lblCSize[2]->y());
-    EXPECT_EQ(text(host.overhang.lblNumFiles), "Number of files scanned: 11");
-    EXPECT_EQ(text(host.overhang.lblSize),
+        EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.overhang,
+                                                      ("lblOver" + std::to_string(i + 1)).c_str())),
+                  formatBytes(sums[i]))
+            << i;
+    EXPECT_FALSE(tally_test::namedChild<QLabel>(host.overhang, "imArrow")->isHidden());
+    EXPECT_EQ(tally_test::namedChild<QLabel>(host.overhang, "imArrow")->y(),
+              tally_test::namedChild<QLabel>(host.overhang, "lblCSize3")->y());
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.overhang, "lblNumFiles")),
+              "Number of files scanned: 11");
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.overhang, "lblSize")),
               formatBytes(static_cast<double>(totalBytes) * 9.536743e-7) + " MB");
-    ASSERT_EQ(host.overhang.Series9().count(), 5);
-    EXPECT_DOUBLE_EQ(host.overhang.Series9().value(0),
+    ASSERT_EQ(host.overhang.wasteSeries().count(), 5);
+    EXPECT_DOUBLE_EQ(host.overhang.wasteSeries().value(0),
                      100.0 * sums[4] / (static_cast<double>(totalBytes) + sums[4]));
 
     // Attribute: figures and shares.
-    EXPECT_EQ(text(host.attributes.lblNHidden), formatCount(stats.hiddenCount));
-    EXPECT_EQ(text(host.attributes.lblNReadOnly), formatCount(stats.readOnlyCount));
-    EXPECT_EQ(text(host.attributes.lblNArchive), formatCount(stats.archiveCount));
-    EXPECT_EQ(text(host.attributes.lblSzHidden), formatBytes(stats.hiddenBytes));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblNHidden")),
+              formatCount(stats.hiddenCount));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblNReadOnly")),
+              formatCount(stats.readOnlyCount));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblNArchive")),
+              formatCount(stats.archiveCount));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblSzHidden")),
+              formatBytes(stats.hiddenBytes));
     const double marks = stats.hiddenCount + stats.readOnlyCount + stats.systemCount +
                          static_cast<double>(stats.archiveCount);
-    ASSERT_EQ(host.attributes.HorizBarSeries4().count(), 4);
-    EXPECT_DOUBLE_EQ(host.attributes.HorizBarSeries4().value(3), 100.0 * stats.hiddenCount / marks);
-    EXPECT_NEAR(host.attributes.HorizBarSeries5().total(), 100.0, 1e-9);
+    ASSERT_EQ(host.attributes.countShares().count(), 4);
+    EXPECT_DOUBLE_EQ(host.attributes.countShares().value(3), 100.0 * stats.hiddenCount / marks);
+    EXPECT_NEAR(host.attributes.byteShares().total(), 100.0, 1e-9);
 }
