@@ -7,6 +7,7 @@
 #include "dates/date_page.h"
 #include "dates/time_page.h"
 #include "ui/chart.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/string_grid.h"
 
@@ -41,17 +42,25 @@ TEST_F(DateWindowTest, DatePagesTakeTheirTabsAndDisenableReachesTheirButtons) {
     EXPECT_EQ(window->OvcNotebook1->page(7), window->pgCombined);
     EXPECT_EQ(window->OvcNotebook1->page(9), window->pgTime);
     window->disenable(false);
-    EXPECT_FALSE(window->pgAccess->rgBySize->isEnabled());
-    EXPECT_FALSE(window->pgModified->rgListing->isEnabled());
-    EXPECT_FALSE(window->pgCombined->rbCombine2->isEnabled());
+    EXPECT_FALSE(tally_test::namedChild<QRadioButton>(*window->pgAccess, "rgAccess1")->isEnabled());
+    EXPECT_FALSE(
+        tally_test::namedChild<QRadioButton>(*window->pgModified, "rgModify0")->isEnabled());
+    EXPECT_FALSE(
+        tally_test::namedChild<QRadioButton>(*window->pgCombined, "rbCombine2")->isEnabled());
     window->disenable(true);
-    EXPECT_TRUE(window->pgCreated->rgByNumber->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QRadioButton>(*window->pgCreated, "rgCreate2")->isEnabled());
 
     // A run fills the charts through the hooks the pages set.
     window->btOK->click();
     ASSERT_EQ(window->statistics().filesSelected, 3);
-    EXPECT_NEAR(window->pgModified->chart->model().series(0).total(),
+    EXPECT_NEAR(tally_test::namedChild<Chart>(*window->pgModified, "chartModify")
+                    ->model()
+                    .series(0)
+                    .total(),
                 (3 * 1048576 + 150) / 1048576.0, 1e-9);
-    EXPECT_EQ(window->pgCombined->gridCombine->model().cell(0, 10), "Not recorded");
-    EXPECT_EQ(window->pgTime->Chart4->model().series(0).count(), 48);
+    EXPECT_EQ(
+        tally_test::namedChild<StringGrid>(*window->pgCombined, "gridCombine")->model().cell(0, 10),
+        "Not recorded");
+    EXPECT_EQ(tally_test::namedChild<Chart>(*window->pgTime, "Chart4")->model().series(0).count(),
+              48);
 }
