@@ -201,7 +201,7 @@ TEST_F(PagePrintingTest, SpacePagePrintsAsAWindowImageInBothModes) {
     window->btPrintClick();
     EXPECT_EQ(pdfPages(pdf), 1);
     keepPicture(pdf, QStringLiteral("print_space_bars"));
-    window->pgSpace->rgSpace1->click();
+    tally_test::namedChild<QRadioButton>(*window->pgSpace, "rgSpace1")->click();
     window->btPrintClick();
     EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(previewed.isEmpty());

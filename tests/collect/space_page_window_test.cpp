@@ -5,6 +5,7 @@
 #include "space/space_page.h"
 #include "ui/chart.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
 
@@ -29,7 +30,9 @@ protected:
     }
 
     [[nodiscard]] int depth() const {
-        return window->pgSpace->chartSpaceBar->model().view3D.depthPercent;
+        return tally_test::namedChild<Chart>(*window->pgSpace, "chartSpaceBar")
+            ->model()
+            .view3D.depthPercent;
     }
 
     tally_test::FakeDrives drives;
@@ -41,12 +44,14 @@ protected:
 TEST_F(SpacePageWindowTest, ShowingTheWindowFillsThePageFromTheMarkedDrive) {
     ASSERT_NE(window->pgSpace, nullptr);
     EXPECT_EQ(window->OvcNotebook1->page(TfrmStatistics::pageSpace), window->pgSpace);
-    EXPECT_EQ(window->pckStatDrive->parentWidget(), window->pgSpace->Panel4);
-    EXPECT_TRUE(window->pgSpace->lblTotal->text().isEmpty());
+    EXPECT_EQ(window->pckStatDrive->parentWidget(),
+              tally_test::namedChild<QWidget>(*window->pgSpace, "Panel4"));
+    EXPECT_TRUE(
+        tally_test::namedChild<EffectLabel>(*window->pgSpace, "lblTotal")->text().isEmpty());
     window->show();
     EXPECT_EQ(window->pckStatDrive->markedItems(), QStringList{"c: [work]"});
     EXPECT_EQ(window->pgSpace->drivesShown(), 1);
-    EXPECT_EQ(window->pgSpace->lblTotal->text(), "100.00");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*window->pgSpace, "lblTotal")->text(), "100.00");
     EXPECT_TRUE(window->Timer2->isActive());
 }
 

@@ -6,6 +6,7 @@
 #include "screen/screen_grab.h"
 #include "space/space_page.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
 
@@ -68,7 +69,8 @@ TEST_F(StatisticsWindowScreen, TheOverlayCaptionReachesTheScreenBeforeDuringAndA
             return;
         walked = true;
         for (int page = TfrmStatistics::pageSpace; page < TfrmStatistics::pageCount; ++page) {
-            const QImage during = captionOnPage(page, QStringLiteral("overlay-during-%1").arg(page));
+            const QImage during =
+                captionOnPage(page, QStringLiteral("overlay-during-%1").arg(page));
             EXPECT_GT(countPixels(during, isCaptionBlue), captionPixels)
                 << "page " << page << ": the collecting caption is not on screen";
             if (page > TfrmStatistics::pageSpace) {
@@ -115,8 +117,8 @@ TEST_F(StatisticsWindowScreen, DriveListRowsKeepTheirBoxAndTextWhenUnticked) {
     ASSERT_FALSE(list.isMarked(0));
     expectRowDrawn(0, "unticking");
 
-    window->pgSpace->SelectAll1->trigger();
-    window->pgSpace->DeselectAll1->trigger();
+    tally_test::namedChild<QAction>(*window->pgSpace, "SelectAll1")->trigger();
+    tally_test::namedChild<QAction>(*window->pgSpace, "DeselectAll1")->trigger();
     for (int row = 0; row < list.count(); ++row)
         expectRowDrawn(row, "Deselect All");
     keepForReview(grabFromScreen(*window), QStringLiteral("drive-list-deselected"));
