@@ -207,9 +207,7 @@ void TfrmStatistics::createPages() {
     m_hooks.fillCombinedGridDates = [this] { pgCombined->fillCombinedGridDates(); };
     m_hooks.doFileTimes = [this] { pgTime->doFileTimes(); };
     m_hooks.doFileAges = [this] { m_datePages->doFileAges(); };
-    m_hooks.SortbyExtensionClick = [this] {
-        pgTypes->SortbyExtensionClick(pgTypes->sortItem(TypesSortItem::SortbyExtension));
-    };
+    m_hooks.SortbyExtensionClick = [this] { pgTypes->sortBy(TypesSortItem::SortbyExtension); };
     m_hooks.turnTypesPie = [this] { pgTypes->pieTick(); };
 
     // Timer1 is shared: the Types pie and the Space pies both turn on it.
@@ -230,7 +228,7 @@ void TfrmStatistics::createPages() {
 }
 
 TextGrid& TfrmStatistics::gridTypes() {
-    return pgTypes->gridTypes->model();
+    return pgTypes->gridTypes().model();
 }
 
 void TfrmStatistics::FormCreate() {
@@ -313,7 +311,7 @@ void TfrmStatistics::Timer1Timer() {
 
 void TfrmStatistics::btPrintClick() {
     const int index = OvcNotebook1->currentIndex();
-    printStatisticsPage(*this, *OvcNotebook1->page(index), index, *pgTypes->gridTypes,
+    printStatisticsPage(*this, *OvcNotebook1->page(index), index, pgTypes->gridTypes(),
                         m_currentDrive);
 }
 

@@ -16,7 +16,7 @@ class TextGrid;
 
 inline constexpr int typesGridColumns = 5;
 
-// The items of the sort menu PopupMenu1, in menu order.
+// The items of the Types page's sort menu, in menu order.
 enum class TypesSortItem {
     SortbyExtension,
     SortbyType,

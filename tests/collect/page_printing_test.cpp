@@ -135,7 +135,9 @@ TEST_F(PagePrintingTest, DatePagesPreviewTheirChartsAndPrintTheirListingsAsAnIma
 TEST_F(PagePrintingTest, TypesListingPrintsWithItsTitleOnSeveralPages) {
     window->btOKClick();
     showPage(TfrmStatistics::pageTypes);
-    window->pgTypes->rgTypes->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))->click();
+    tally_test::namedChild<QGroupBox>(*window->pgTypes, "rgTypes")
+        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
+        ->click();
     window->btPrintClick();
     EXPECT_TRUE(previewed.isEmpty());
     EXPECT_EQ(dialogs, 1);
@@ -190,7 +192,9 @@ TEST_F(PagePrintingTest, CancelledDialogPrintsNothingAndChangesNothing) {
     EXPECT_EQ(window->palette(), windowPalette);
 
     showPage(TfrmStatistics::pageTypes);
-    window->pgTypes->rgTypes->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))->click();
+    tally_test::namedChild<QGroupBox>(*window->pgTypes, "rgTypes")
+        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
+        ->click();
     window->btPrintClick();
     EXPECT_EQ(dialogs, 2);
     EXPECT_FALSE(QFile::exists(pdf));

@@ -50,7 +50,7 @@ public:
     void doFileTypes() override { types.doFileTypes(); }
     void doFileSizes() override { sizes.doFileSizes(); }
     void doFileAttrs() override { attributes.doFileAttrs(); }
-    void SortbyExtensionClick() override { types.SortbyExtensionClick(types.SortbyExtension); }
+    void SortbyExtensionClick() override { types.sortBy(TypesSortItem::SortbyExtension); }
 
     TypesPage types;
     SizesPage sizes;
@@ -142,7 +142,7 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     EXPECT_EQ(sizesGrid.cell(2, 1), "1"); // the 17 MB file
 
     // Types: one row per extension, sorted by extension at the end of the run.
-    const TextGrid& typesGrid = host.types.gridTypes->model();
+    const TextGrid& typesGrid = host.types.gridTypes().model();
     const auto& rows = stats.fileTypes.rows();
     ASSERT_EQ(typesGrid.rowCount(), static_cast<int>(rows.size()) + 2);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -154,14 +154,14 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     EXPECT_EQ(stats.fileTypes.rows()[static_cast<std::size_t>(stats.fileTypes.findTypeRow(".TXT"))]
                   .fileCount,
               3);
-    EXPECT_TRUE(host.types.SortbyExtension->isChecked());
-    EXPECT_FALSE(host.types.SortbySize->isChecked());
+    EXPECT_TRUE(tally_test::namedChild<QAction>(host.types, "SortbyExtension")->isChecked());
+    EXPECT_FALSE(tally_test::namedChild<QAction>(host.types, "SortbySize")->isChecked());
     // The pie was built from the rows sorted by size, largest first.
     std::vector<double> sizesDown;
     for (const auto& type : rows)
         sizesDown.push_back(static_cast<double>(type.totalBytes));
     std::sort(sizesDown.rbegin(), sizesDown.rend());
-    const ChartSeries& pie = host.types.Series2();
+    const ChartSeries& pie = host.types.pieSeries();
     ASSERT_EQ(pie.count(), static_cast<int>(sizesDown.size()));
     for (int k = 0; k < pie.count(); ++k)
         EXPECT_EQ(pie.value(k), sizesDown[static_cast<std::size_t>(k)]) << k;
