@@ -114,7 +114,7 @@ void TfrmStatList::FormShow() {
 }
 
 void TfrmStatList::btAddClick() {
-    TfrmSelectExtension picker(this);
+    ExtensionPicker picker(this);
     if (picker.exec() == QDialog::Accepted) {
         std::vector<std::string> lines = entries();
         if (!picker.multiple()) {

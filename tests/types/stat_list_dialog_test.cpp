@@ -87,15 +87,15 @@ protected:
         part<QPushButton>(dialog, button)->click();
     }
     // Runs action on the picker once "&Add" has opened it.
-    static void whenPickerOpens(std::function<void(TfrmSelectExtension&)> action) {
+    static void whenPickerOpens(std::function<void(ExtensionPicker&)> action) {
         QTimer::singleShot(0, [action = std::move(action)] {
-            auto* picker = qobject_cast<TfrmSelectExtension*>(QApplication::activeModalWidget());
+            auto* picker = qobject_cast<ExtensionPicker*>(QApplication::activeModalWidget());
             ASSERT_NE(picker, nullptr);
             action(*picker);
         });
     }
     static void addTyped(TfrmStatList& editor, const QString& typed) {
-        whenPickerOpens([typed](TfrmSelectExtension& picker) {
+        whenPickerOpens([typed](ExtensionPicker& picker) {
             part<QLineEdit>(picker, "Edit1")->setText(typed);
             click(picker, "BitBtn1");
         });
@@ -225,7 +225,7 @@ TEST_F(ListEditor, TypedPatternsAreAddedOnceWhateverTheirForm) {
     addTyped(editor, "txt");
     EXPECT_EQ(editor.entries().back(), "*.txt\tText document");
 
-    whenPickerOpens([](TfrmSelectExtension& picker) {
+    whenPickerOpens([](ExtensionPicker& picker) {
         part<QLineEdit>(picker, "Edit1")->setText("zip");
         click(picker, "BitBtn2");
     });
@@ -236,7 +236,7 @@ TEST_F(ListEditor, TypedPatternsAreAddedOnceWhateverTheirForm) {
 TEST_F(ListEditor, SeveralPickedLinesAreAddedUnlessPresent) {
     TfrmStatList editor(includeSection);
     editor.show();
-    whenPickerOpens([](TfrmSelectExtension& picker) {
+    whenPickerOpens([](ExtensionPicker& picker) {
         select(picker, "lBox", {1, 3, 4});
         click(picker, "BitBtn1");
     });
@@ -248,7 +248,7 @@ TEST_F(ListEditor, SeveralPickedLinesAreAddedUnlessPresent) {
 
 // The fixture's registry lists *.dll, *.doc, *.exe, *.html and *.txt.
 TEST_F(ListEditor, PickerTakesClickedLinesAndStaysOpenOnDoubleClicksThatChooseNothing) {
-    TfrmSelectExtension picker;
+    ExtensionPicker picker;
     picker.show();
     EXPECT_EQ(picker.windowTitle(), "Select a file extension");
     auto* list = part<PickList>(picker, "lBox");
