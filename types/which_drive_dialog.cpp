@@ -208,7 +208,7 @@ void TfrmWhichDrive::btNext2Click() {
 
 void TfrmWhichDrive::btEditClick() {
     {
-        TfrmStatList editor(typeSection(), this);
+        TypeListEditor editor(typeSection(), this);
         editor.exec();
     }
     loadTypes();

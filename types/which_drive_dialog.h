@@ -2,7 +2,7 @@
 // TfrmWhichDrive, "Which drives and file types?": the three-page wizard in front of every
 // collection run. Page 1 marks drives, page 2 chooses all files, only chosen types, or all but
 // chosen types, and page 3 (only in the two type modes) marks types from the settings file's
-// "Include" or "Exclude" list, which "&Add/Delete" edits in TfrmStatList. The pages are panels
+// "Include" or "Exclude" list, which "&Add/Delete" edits in TypeListEditor. The pages are panels
 // of one size stacked at the top-left corner; only one is visible. The wizard is made for one
 // showing, so every showing starts from "&All files" and a freshly built drive list. The close
 // box and "Cancel" reject it; "OK" (or "&Next >>" with "&All files") accepts it.
