@@ -54,7 +54,7 @@ std::string upperLetters(std::string text) {
 }
 
 std::optional<WizardAnswer> runWizard(QWidget* owner) {
-    TfrmWhichDrive wizard(owner);
+    WhichDriveWizard wizard(owner);
     if (wizard.exec() != QDialog::Accepted)
         return std::nullopt;
     return wizard.answer();
