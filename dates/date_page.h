@@ -1,7 +1,7 @@
 #pragma once
 // The Access, Created and Modified pages (notebook pages 4, 5 and 6): one class, one instance
 // per kind of stamp. Each shows the ten age classes of its kind as a listing or as a horizontal
-// bar m_chart of megabytes or of file counts. A m_chart mode redraws every date m_chart, so the
+// bar chart of megabytes or of file counts. A chart mode redraws every date chart, so the
 // page only asks for that (chartsRequested); the coordinator in date_pages does the redrawing.
 
 #include "dates/date_kind.h"

@@ -23,7 +23,7 @@ constexpr int pageWidth = 628;
 constexpr int pageHeight = 358;
 
 constexpr int viewTop = 6;
-constexpr int viewHeight = pageHeight - 54; // m_viewBox and m_sortButton below
+constexpr int viewHeight = pageHeight - 54; // the view buttons and the sort button below
 
 } // namespace
 
