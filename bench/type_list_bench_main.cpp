@@ -105,13 +105,13 @@ int main(int argc, char* argv[]) {
     const double load =
         medianMilliseconds(runs, [&] { ReadStatFilesFromDisk(loaded, includeSection); });
     const double editorClose = medianMilliseconds(runs, [] {
-        TfrmStatList editor(includeSection);
+        TypeListEditor editor(includeSection);
         editor.show();
         editor.findChild<QPushButton*>(QStringLiteral("btClose"))->click();
     });
     // The editor's figure holds its showing too; this is the showing alone.
     const double editorShow = medianMilliseconds(runs, [] {
-        TfrmStatList editor(includeSection);
+        TypeListEditor editor(includeSection);
         editor.show();
     });
     if (failed || loaded.size() != list.size()) {

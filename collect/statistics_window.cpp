@@ -55,7 +55,7 @@ std::string upperLetters(std::string text) {
 }
 
 std::optional<WizardAnswer> runWizard(QWidget* owner) {
-    TfrmWhichDrive wizard(owner);
+    WhichDriveWizard wizard(owner);
     if (wizard.exec() != QDialog::Accepted)
         return std::nullopt;
     return wizard.answer();
@@ -210,9 +210,7 @@ void StatisticsWindow::createPages() {
     m_hooks.fillCombinedGridDates = [this] { m_combinedPage->fillCombinedGridDates(); };
     m_hooks.doFileTimes = [this] { m_timePage->doFileTimes(); };
     m_hooks.doFileAges = [this] { m_datePages->doFileAges(); };
-    m_hooks.sortTypesByExtension = [this] {
-        m_typesPage->SortbyExtensionClick(m_typesPage->sortItem(TypesSortItem::SortbyExtension));
-    };
+    m_hooks.sortTypesByExtension = [this] { m_typesPage->sortBy(TypesSortItem::SortbyExtension); };
     m_hooks.turnTypesPie = [this] { m_typesPage->pieTick(); };
 
     // The pie timer is shared: the Types pie and the Space pies both turn on it.
@@ -249,7 +247,7 @@ QWidget* StatisticsWindow::notebookPage(PageIndex index) const {
 }
 
 TextGrid& StatisticsWindow::gridTypes() {
-    return m_typesPage->gridTypes->model();
+    return m_typesPage->gridTypes().model();
 }
 
 void StatisticsWindow::showNotYetCollected() {
@@ -332,7 +330,7 @@ void StatisticsWindow::onPieTimerTick() {
 
 void StatisticsWindow::printCurrentPage() {
     const int index = m_notebook->currentIndex();
-    printStatisticsPage(*this, *m_notebook->page(index), index, *m_typesPage->gridTypes,
+    printStatisticsPage(*this, *m_notebook->page(index), index, m_typesPage->gridTypes(),
                         m_currentDrive);
 }
 

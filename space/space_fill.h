@@ -17,9 +17,12 @@ inline constexpr int spacePieCount = 11;
 // the captions, swatches and chart are then hidden and the value labels stay empty.
 struct SpaceFigures {
     bool shown = false;
+    // Capacity, free and used space in GB, then the unit shown beside each (the fields are named
+    // after the labels' object names).
     std::string lblTotal, lblFree, lblUsed;
     std::string lblTot, lblPct, lblPct2;
-    ColorRef freeColor = clBlack; // of lblFree and lblPct: red when 0.1 GB or less is used
+    ColorRef freeColor =
+        clBlack; // of the free figure and its unit: red when 0.1 GB or less is used
 };
 
 // The bar chart's fixed settings: gradient background, no title, legend or zoom, and the two

@@ -71,7 +71,7 @@ public:
     void fillCombinedGridDates() override { calls.push_back("fillCombinedGridDates"); }
     void doFileTimes() override { calls.push_back("doFileTimes"); }
     void doFileAges() override { calls.push_back("doFileAges"); }
-    void sortTypesByExtension() override { calls.push_back("SortbyExtensionClick"); }
+    void sortTypesByExtension() override { calls.push_back("sortTypesByExtension"); }
 
 private:
     const DriveStatistics& m_stats;
@@ -248,7 +248,7 @@ TEST(DriveScan, FillsThePagesInOrderAndTellsWhatWasSelected) {
               (std::vector<std::string>{"disable", "doOverHang", "doFileTypes", "doFileSizes",
                                         "doFileAttrs", "fillGridDates0", "fillGridDates1",
                                         "fillGridDates2", "fillCombinedGridDates", "doFileTimes",
-                                        "doFileAges", "SortbyExtensionClick", "enable"}));
+                                        "doFileAges", "sortTypesByExtension", "enable"}));
     EXPECT_EQ(stats.filesFound, 7);
     EXPECT_EQ(stats.filesSelected, 3);
     EXPECT_EQ(statusOf(host), "Finished - 7 files processed 3 files found");

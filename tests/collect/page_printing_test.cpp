@@ -135,8 +135,9 @@ TEST_F(PagePrintingTest, DatePagesPreviewTheirChartsAndPrintTheirListingsAsAnIma
 TEST_F(PagePrintingTest, TypesListingPrintsWithItsTitleOnSeveralPages) {
     window->collectStatistics();
     showPage(StatisticsWindow::pageTypes);
-    window->pageAt<TypesPage>(StatisticsWindow::pageTypes)
-        ->rgTypes->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
+    tally_test::namedChild<QGroupBox>(*window->pageAt<TypesPage>(StatisticsWindow::pageTypes),
+                                      "rgTypes")
+        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
         ->click();
     window->printCurrentPage();
     EXPECT_TRUE(previewed.isEmpty());
@@ -152,13 +153,19 @@ TEST_F(PagePrintingTest, TypesListingPrintsWithItsTitleOnSeveralPages) {
 TEST_F(PagePrintingTest, WindowImagePrintsOnWhiteAndTheColoursComeBack) {
     window->collectStatistics();
     showPage(StatisticsWindow::pageSizes);
-    window->pageAt<SizesPage>(StatisticsWindow::pageSizes)->rgSize0->click();
-    StringGrid& grid = *window->pageAt<SizesPage>(StatisticsWindow::pageSizes)->gridSizes;
+    tally_test::namedChild<QRadioButton>(*window->pageAt<SizesPage>(StatisticsWindow::pageSizes),
+                                         "rgSize0")
+        ->click();
+    StringGrid& grid = *tally_test::namedChild<StringGrid>(
+        *window->pageAt<SizesPage>(StatisticsWindow::pageSizes), "gridSizes");
     const QColor gridColor = grid.color();
     const QColor fixedColor = grid.fixedColor();
     const QPalette windowPalette = window->palette();
     const ColorRef chartColor =
-        window->pageAt<SizesPage>(StatisticsWindow::pageSizes)->Chart1->model().background.color;
+        tally_test::namedChild<Chart>(*window->pageAt<SizesPage>(StatisticsWindow::pageSizes),
+                                      "Chart1")
+            ->model()
+            .background.color;
 
     window->printCurrentPage();
     EXPECT_EQ(dialogs, 1);
@@ -166,9 +173,11 @@ TEST_F(PagePrintingTest, WindowImagePrintsOnWhiteAndTheColoursComeBack) {
     EXPECT_EQ(grid.color(), gridColor);
     EXPECT_EQ(grid.fixedColor(), fixedColor);
     EXPECT_EQ(window->palette(), windowPalette);
-    EXPECT_EQ(
-        window->pageAt<SizesPage>(StatisticsWindow::pageSizes)->Chart1->model().background.color,
-        chartColor);
+    EXPECT_EQ(tally_test::namedChild<Chart>(*window->pageAt<SizesPage>(StatisticsWindow::pageSizes),
+                                            "Chart1")
+                  ->model()
+                  .background.color,
+              chartColor);
 
     // The picture: the page area left of the grid, the window's own background, printed white
     // (the screen's button face is a light grey, well below 250).
@@ -193,8 +202,9 @@ TEST_F(PagePrintingTest, CancelledDialogPrintsNothingAndChangesNothing) {
     EXPECT_EQ(window->palette(), windowPalette);
 
     showPage(StatisticsWindow::pageTypes);
-    window->pageAt<TypesPage>(StatisticsWindow::pageTypes)
-        ->rgTypes->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
+    tally_test::namedChild<QGroupBox>(*window->pageAt<TypesPage>(StatisticsWindow::pageTypes),
+                                      "rgTypes")
+        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
         ->click();
     window->printCurrentPage();
     EXPECT_EQ(dialogs, 2);
@@ -206,7 +216,9 @@ TEST_F(PagePrintingTest, SpacePagePrintsAsAWindowImageInBothModes) {
     window->printCurrentPage();
     EXPECT_EQ(pdfPages(pdf), 1);
     keepPicture(pdf, QStringLiteral("print_space_bars"));
-    window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->rgSpace1->click();
+    tally_test::namedChild<QRadioButton>(*window->pageAt<SpacePage>(StatisticsWindow::pageSpace),
+                                         "rgSpace1")
+        ->click();
     window->printCurrentPage();
     EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(previewed.isEmpty());

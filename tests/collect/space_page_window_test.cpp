@@ -30,8 +30,9 @@ protected:
     }
 
     [[nodiscard]] int depth() const {
-        return window->pageAt<SpacePage>(StatisticsWindow::pageSpace)
-            ->chartSpaceBar->model()
+        return tally_test::namedChild<Chart>(
+                   *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "chartSpaceBar")
+            ->model()
             .view3D.depthPercent;
     }
 
@@ -47,13 +48,20 @@ TEST_F(SpacePageWindowTest, ShowingTheWindowFillsThePageFromTheMarkedDrive) {
         tally_test::namedChild<Notebook>(window, "OvcNotebook1")->page(StatisticsWindow::pageSpace),
         window->pageAt<SpacePage>(StatisticsWindow::pageSpace));
     EXPECT_EQ(tally_test::namedChild<PickList>(window, "pckStatDrive")->parentWidget(),
-              window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->Panel4);
-    EXPECT_TRUE(window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->lblTotal->text().isEmpty());
+              tally_test::namedChild<QWidget>(
+                  *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "Panel4"));
+    EXPECT_TRUE(tally_test::namedChild<EffectLabel>(
+                    *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "lblTotal")
+                    ->text()
+                    .isEmpty());
     window->show();
     EXPECT_EQ(tally_test::namedChild<PickList>(window, "pckStatDrive")->markedItems(),
               QStringList{"c: [work]"});
     EXPECT_EQ(window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->drivesShown(), 1);
-    EXPECT_EQ(window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->lblTotal->text(), "100.00");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(
+                  *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "lblTotal")
+                  ->text(),
+              "100.00");
     EXPECT_TRUE(tally_test::namedChild<QTimer>(window, "Timer2")->isActive());
 }
 

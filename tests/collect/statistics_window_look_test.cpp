@@ -78,14 +78,14 @@ TEST_F(StatisticsWindowLook, TheOverlayCoversThePagesBeforeAndDuringARunOnly) {
 }
 
 TEST_F(StatisticsWindowLook, TheWizardPages) {
-    TfrmWhichDrive wizard;
+    WhichDriveWizard wizard;
     wizard.show();
     const QImage page1 = keep(wizard, "wizard-page1");
-    wizard.btNext1->click();
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
     const QImage page2 = keep(wizard, "wizard-page2");
-    wizard.rbInclude->setChecked(true);
-    wizard.btNext2->click();
-    wizard.PickList1->setMarked(1, true);
+    tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->setChecked(true);
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
+    tally_test::namedChild<PickList>(wizard, "PickList1")->setMarked(1, true);
     const QImage page3 = keep(wizard, "wizard-page3");
     EXPECT_EQ(page1.size(), page3.size());
     EXPECT_NE(page1, page2);

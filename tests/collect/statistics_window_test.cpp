@@ -354,7 +354,8 @@ TEST_F(StatisticsWindowTest, ADriveThatIsNotReadyIsSkippedButNamedInTheCaption) 
 
 TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
     auto window = makeWindow({});
-    QRadioButton* const rgSize0 = window->pageAt<SizesPage>(StatisticsWindow::pageSizes)->rgSize0;
+    QRadioButton* const rgSize0 = tally_test::namedChild<QRadioButton>(
+        *window->pageAt<SizesPage>(StatisticsWindow::pageSizes), "rgSize0");
     auto* other = new QRadioButton(tally_test::namedChild<Notebook>(window, "OvcNotebook1")
                                        ->page(StatisticsWindow::pageSizes));
     other->setObjectName("rgSomethingElse");

@@ -46,24 +46,38 @@ TEST_F(DateWindowTest, DatePagesTakeTheirTabsAndDisenableReachesTheirButtons) {
     EXPECT_EQ(tally_test::namedChild<Notebook>(window, "OvcNotebook1")->page(9),
               window->pageAt<TimePage>(StatisticsWindow::pageTime));
     window->disenable(false);
-    EXPECT_FALSE(window->pageAt<DatePage>(StatisticsWindow::pageAccess)->rgBySize->isEnabled());
-    EXPECT_FALSE(window->pageAt<DatePage>(StatisticsWindow::pageModified)->rgListing->isEnabled());
-    EXPECT_FALSE(
-        window->pageAt<CombinedPage>(StatisticsWindow::pageCombined)->rbCombine2->isEnabled());
+    EXPECT_FALSE(tally_test::namedChild<QRadioButton>(
+                     *window->pageAt<DatePage>(StatisticsWindow::pageAccess), "rgAccess1")
+                     ->isEnabled());
+    EXPECT_FALSE(tally_test::namedChild<QRadioButton>(
+                     *window->pageAt<DatePage>(StatisticsWindow::pageModified), "rgModify0")
+                     ->isEnabled());
+    EXPECT_FALSE(tally_test::namedChild<QRadioButton>(
+                     *window->pageAt<CombinedPage>(StatisticsWindow::pageCombined), "rbCombine2")
+                     ->isEnabled());
     window->disenable(true);
-    EXPECT_TRUE(window->pageAt<DatePage>(StatisticsWindow::pageCreated)->rgByNumber->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QRadioButton>(
+                    *window->pageAt<DatePage>(StatisticsWindow::pageCreated), "rgCreate2")
+                    ->isEnabled());
 
     // A run fills the charts through the hooks the pages set.
     tally_test::namedChild<QPushButton>(window, "btOK")->click();
     ASSERT_EQ(window->statistics().filesSelected, 3);
-    EXPECT_NEAR(
-        window->pageAt<DatePage>(StatisticsWindow::pageModified)->chart->model().series(0).total(),
-        (3 * 1048576 + 150) / 1048576.0, 1e-9);
-    EXPECT_EQ(window->pageAt<CombinedPage>(StatisticsWindow::pageCombined)
-                  ->gridCombine->model()
+    EXPECT_NEAR(tally_test::namedChild<Chart>(
+                    *window->pageAt<DatePage>(StatisticsWindow::pageModified), "chartModify")
+                    ->model()
+                    .series(0)
+                    .total(),
+                (3 * 1048576 + 150) / 1048576.0, 1e-9);
+    EXPECT_EQ(tally_test::namedChild<StringGrid>(
+                  *window->pageAt<CombinedPage>(StatisticsWindow::pageCombined), "gridCombine")
+                  ->model()
                   .cell(0, 10),
               "Not recorded");
-    EXPECT_EQ(
-        window->pageAt<TimePage>(StatisticsWindow::pageTime)->Chart4->model().series(0).count(),
-        48);
+    EXPECT_EQ(tally_test::namedChild<Chart>(*window->pageAt<TimePage>(StatisticsWindow::pageTime),
+                                            "Chart4")
+                  ->model()
+                  .series(0)
+                  .count(),
+              48);
 }

@@ -118,8 +118,12 @@ TEST_F(StatisticsWindowScreen, DriveListRowsKeepTheirBoxAndTextWhenUnticked) {
     ASSERT_FALSE(list.isMarked(0));
     expectRowDrawn(0, "unticking");
 
-    window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->SelectAll1->trigger();
-    window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->DeselectAll1->trigger();
+    tally_test::namedChild<QAction>(*window->pageAt<SpacePage>(StatisticsWindow::pageSpace),
+                                    "SelectAll1")
+        ->trigger();
+    tally_test::namedChild<QAction>(*window->pageAt<SpacePage>(StatisticsWindow::pageSpace),
+                                    "DeselectAll1")
+        ->trigger();
     for (int row = 0; row < list.count(); ++row)
         expectRowDrawn(row, "Deselect All");
     keepForReview(grabFromScreen(*window), QStringLiteral("drive-list-deselected"));
