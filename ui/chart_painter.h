@@ -22,8 +22,9 @@ class ChartProjection;
 struct ChartBox;
 
 // A bar or line chart is painted in steps: lay out the axes, fit the plot and its frame,
-// then walls, value ticks, category labels, axis titles, the series, axis lines and marks. A
-// pie is fitted into its frame, then drawn as sides, tops and marks.
+// then walls, value ticks, category labels, axis titles, the series, axis lines and marks
+// (chart_painter_cartesian.cpp). A pie is fitted into its frame, then drawn as sides, tops and
+// marks (chart_painter_pie.cpp).
 class ChartPainter final {
 public:
     // Where the plot ended up: its front face on the device and the ranges it shows.
@@ -62,6 +63,7 @@ private:
     [[nodiscard]] QFont font(double pixelsAt96, bool bold = false) const;
 
     // Defined with the steps that use them.
+    struct LegendLook;
     struct CartesianAxes;
     struct WallsShown;
     struct BarSlot;
@@ -71,6 +73,11 @@ private:
     void paintBackground();
     QRectF paintTitle(QRectF area);
     QRectF paintLegend(QRectF area);
+    // The legend's box, taken off the area.
+    [[nodiscard]] QRectF placeLegend(QRectF& area, const std::vector<LegendEntry>& entries,
+                                     const LegendLook& look) const;
+    void paintLegendBox(const QRectF& box, const std::vector<LegendEntry>& entries,
+                        const LegendLook& look);
     void paintMarks(std::vector<Mark>& marks, bool pushUp);
 
     void paintCartesian(QRectF area);
