@@ -147,7 +147,7 @@ void readFormat(const Node& top) {
     const Node format = top.object("format");
     const std::string name = format.text("name");
     if (name != Report::formatName)
-        format.fail("name", "is \"" + name + "\", not \"" + Report::formatName +
+        format.fail("name", "is \"" + printableName(name) + "\", not \"" + Report::formatName +
                                 "\": this is not a report of tally99-report");
     const std::int64_t version = format.figure("version");
     if (version == 0)

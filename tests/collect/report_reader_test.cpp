@@ -114,6 +114,11 @@ TEST(ReportReader, WhatIsNotAReportIsRefusedNamingFileAndKey) {
          }),
          "key \"format.name\" is \"photo-index\", not \"tally99-report\": this is not a report "
          "of tally99-report"},
+        {"another format with a line break in its name", changed([](QJsonObject& o) {
+             o["format"] = QJsonObject{{"name", "tally9\n9"}, {"version", 1}};
+         }),
+         "key \"format.name\" is \"tally9\\n9\", not \"tally99-report\": this is not a report "
+         "of tally99-report"},
         {"a newer version", changed([](QJsonObject& o) {
              o["format"] = QJsonObject{{"name", "tally99-report"}, {"version", 2}};
          }),
