@@ -10,7 +10,7 @@
 struct PageHooks {
     // Space page (index 0).
     std::function<void()>
-        clearSpaceFigures;             // empty lblTotal, lblFree, lblUsed, lblTot, lblPct, lblPct2
+        clearSpaceFigures;             // empty the capacity, free and used figures and their units
     std::function<void()> loadPalette; // initAColors with the palette choice
     std::function<void()> doDiskSize;
     std::function<void()> restartSpaceBar; // chartSpaceBar depth back to 1 percent

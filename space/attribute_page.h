@@ -21,8 +21,7 @@ public:
     // The fill after each drive's walk: labels and both charts from the current sums.
     void doFileAttrs();
 
-    // The bars of each attribute's share of all attribute counts (series HorizBarSeries4) and of
-    // all attribute bytes (HorizBarSeries5).
+    // The bars of each attribute's share of all attribute counts and of all attribute bytes.
     [[nodiscard]] ChartSeries& countShares();
     [[nodiscard]] ChartSeries& byteShares();
 

@@ -30,7 +30,7 @@ public:
     // the analysis does not apply.
     void drawClusterArrow();
 
-    // The red bars of the space each cluster size would waste (series Series9).
+    // The red bars of the space each cluster size would waste.
     [[nodiscard]] ChartSeries& wasteSeries();
 
 signals:

@@ -196,12 +196,12 @@ void SpacePage::doDiskSize() {
                                          m_freeSwatch, m_usedSwatch, m_chartSpaceBar})
         widget->setVisible(figures.shown);
     if (figures.shown) {
-        m_capacityFigure->setText(QString::fromStdString(figures.lblTotal));
-        m_freeFigure->setText(QString::fromStdString(figures.lblFree));
-        m_usedFigure->setText(QString::fromStdString(figures.lblUsed));
-        m_capacityUnit->setText(QString::fromStdString(figures.lblTot));
-        m_freeUnit->setText(QString::fromStdString(figures.lblPct));
-        m_usedUnit->setText(QString::fromStdString(figures.lblPct2));
+        m_capacityFigure->setText(QString::fromStdString(figures.capacity));
+        m_freeFigure->setText(QString::fromStdString(figures.free));
+        m_usedFigure->setText(QString::fromStdString(figures.used));
+        m_capacityUnit->setText(QString::fromStdString(figures.capacityUnit));
+        m_freeUnit->setText(QString::fromStdString(figures.freeUnit));
+        m_usedUnit->setText(QString::fromStdString(figures.usedUnit));
         m_freeFigure->setTextColor(toQColor(figures.freeColor));
         m_freeUnit->setTextColor(toQColor(figures.freeColor));
     }
