@@ -133,16 +133,14 @@ QToolButton* AboutWindow::arrowButton(int product) const {
 }
 
 void AboutWindow::onWebClicked() {
-    if (!shellOpen(std::string(maker::webAddress))) {
+    if (!shellOpen(std::string(maker::webAddress)))
         showError("Couldn't open web browser for home page.");
-    }
 }
 
 void AboutWindow::onArrowClicked(const QObject* sender) {
     const auto found = std::find(m_arrows.begin(), m_arrows.end(), sender);
-    if (found == m_arrows.end()) {
+    if (found == m_arrows.end())
         return;
-    }
     SamplesWindow samples(this);
     samples.panel(static_cast<int>(found - m_arrows.begin()))->show();
     samples.exec();

@@ -31,11 +31,10 @@ constexpr int series5 = 0; // used space
 constexpr int series4 = 1; // free space
 
 void setTimerActive(QTimer& timer, bool on) {
-    if (on && !timer.isActive()) {
+    if (on && !timer.isActive())
         timer.start();
-    } else if (!on && timer.isActive()) {
+    else if (!on && timer.isActive())
         timer.stop();
-    }
 }
 
 } // namespace
@@ -85,9 +84,8 @@ MainWindow::MainWindow(DriveEntries statDriveEntries, std::function<void()> show
     m_exitButton->setObjectName(QStringLiteral("btClose"));
     m_exitButton->resize(75, buttonHeight);
     m_exitButton->setToolTip(QStringLiteral("Quit and close "));
-    for (QPushButton* button : {m_statisticsButton, m_aboutButton, m_exitButton}) {
+    for (QPushButton* button : {m_statisticsButton, m_aboutButton, m_exitButton})
         button->setAutoDefault(true);
-    }
     m_statisticsButton->setDefault(true);
     connect(m_statisticsButton, &QPushButton::clicked, this, &MainWindow::onStatisticsClicked);
     connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
@@ -150,18 +148,16 @@ void MainWindow::setUpControls() {
     if (screen != nullptr) {
         const QRect available = screen->availableGeometry();
         move(available.center() - rect().center());
-        if (screen->geometry().width() <= narrowScreenWidth) {
+        if (screen->geometry().width() <= narrowScreenWidth)
             setWindowState(Qt::WindowMaximized);
-        }
     }
     m_statisticsButton->setFocus();
 }
 
 void MainWindow::applyHintSettings() {
     auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (application != nullptr && qobject_cast<HintStyle*>(QApplication::style()) == nullptr) {
+    if (application != nullptr && qobject_cast<HintStyle*>(QApplication::style()) == nullptr)
         applyHintStyle(*application);
-    }
 }
 
 void MainWindow::onShown() {
@@ -198,9 +194,8 @@ void MainWindow::onDepthTimerTick() {
 void MainWindow::onZoomTimerTick() {
     const bool closeNow = m_animation.zoomTick();
     showAnimationState();
-    if (closeNow) {
+    if (closeNow)
         close();
-    }
 }
 
 void MainWindow::onChartDoubleClicked() {
@@ -215,9 +210,8 @@ void MainWindow::onCloseRequested(bool& canClose) {
 }
 
 void MainWindow::onStatisticsClicked() {
-    if (m_showStatistics) {
+    if (m_showStatistics)
         m_showStatistics();
-    }
 }
 
 void MainWindow::onAboutClicked() {
@@ -235,18 +229,16 @@ void MainWindow::showAnimationState() {
     chart.hint = m_animation.chartHint();
     m_titleLabel->setVisible(m_animation.labelsVisible());
     m_bottomLabel->setVisible(m_animation.labelsVisible());
-    for (QPushButton* button : {m_statisticsButton, m_aboutButton, m_exitButton}) {
+    for (QPushButton* button : {m_statisticsButton, m_aboutButton, m_exitButton})
         button->setVisible(m_animation.buttonsVisible());
-    }
     setTimerActive(*m_depthTimer, m_animation.depthTimerOn());
     setTimerActive(*m_zoomTimer, m_animation.zoomTimerOn());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) {
+    if (!event->spontaneous())
         onShown();
-    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -258,7 +250,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     onCloseRequested(canClose);
     event->setAccepted(canClose);
-    if (canClose) {
+    if (canClose)
         emit closed();
-    }
 }

@@ -63,12 +63,10 @@ QWidget* SamplesWindow::panel(int product) const {
 }
 
 void SamplesWindow::setUpControls() {
-    for (QWidget* panel : m_panels) {
+    for (QWidget* panel : m_panels)
         panel->hide();
-    }
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr)
         move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void SamplesWindow::onShown() {
@@ -84,7 +82,6 @@ void SamplesWindow::onShown() {
 
 void SamplesWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) {
+    if (!event->spontaneous())
         onShown();
-    }
 }

@@ -26,17 +26,15 @@ constexpr double gib = 1024.0 * 1024.0 * 1024.0;
 bool writeFakeDrives(const QTemporaryDir& config) {
     QDir(config.path()).mkpath(QStringLiteral("tally99"));
     QFile ini(config.filePath(QStringLiteral("tally99/drives.ini")));
-    if (!ini.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!ini.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    }
     const QString root = config.path();
     const auto bytes = [](double gigabytes) {
         return QString::number(static_cast<qulonglong>(gigabytes * gib));
     };
     QString text = QStringLiteral("[Drives]\nauto=0\n");
-    for (const char* letter : {"c", "d", "e", "f"}) {
+    for (const char* letter : {"c", "d", "e", "f"})
         text += QString::fromLatin1(letter) + QLatin1Char('=') + root + QLatin1Char('\n');
-    }
     text += QStringLiteral("[Space]\n");
     text +=
         QStringLiteral("c=") + bytes(237.4) + QLatin1Char(',') + bytes(81.25) + QLatin1Char('\n');
@@ -93,18 +91,16 @@ int main(int argc, char** argv) {
     }
     for (int tick = 1; frmMain.animation().depthTimerOn(); ++tick) {
         frmMain.onDepthTimerTick();
-        if (tick == 3) {
+        if (tick == 3)
             save(frmMain, QStringLiteral("main_2_deepening.png"));
-        }
     }
     save(frmMain, QStringLiteral("main_3_at_rest.png"));
     bool canClose = true;
     frmMain.onCloseRequested(canClose);
     for (int tick = 1; frmMain.animation().depthTimerOn(); ++tick) {
         frmMain.onDepthTimerTick();
-        if (tick == 5) {
+        if (tick == 5)
             save(frmMain, QStringLiteral("main_4_flattening.png"));
-        }
     }
     for (int tick = 1; tick <= 30; ++tick) {
         frmMain.onZoomTimerTick();

@@ -98,10 +98,12 @@ int main(int argc, char* argv[]) {
             failed = true;
     });
     const double firstLoad = millisecondsOf([&] { ReadStatFilesFromDisk(loaded, includeSection); });
-    const double save = medianMilliseconds(runs, [&] {
-        if (!WriteStatFilesToDisk(list, includeSection))
-            failed = true;
-    });
+    const double save = medianMilliseconds(
+        runs,
+        [&] {
+            if (!WriteStatFilesToDisk(list, includeSection))
+                failed = true;
+        });
     const double load =
         medianMilliseconds(runs, [&] { ReadStatFilesFromDisk(loaded, includeSection); });
     const double editorClose = medianMilliseconds(runs, [] {

@@ -6,12 +6,11 @@
 
 NamedControls findNamedControls(const QObject& root, std::span<const char* const> names) {
     NamedControls controls;
-    for (const char* name : names) {
+    for (const char* name : names)
         if (auto* control = root.findChild<QWidget*>(QString::fromLatin1(name)))
             controls.found.push_back(control);
         else
             controls.missing.emplace_back(name);
-    }
     return controls;
 }
 

@@ -152,12 +152,18 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
     m_barTimer->setObjectName(QStringLiteral("Timer2"));
     m_barTimer->setInterval(50);
 
-    connect(m_collectButton, &QPushButton::clicked, this, [this] { collectStatistics(); });
-    connect(m_abortButton, &QPushButton::clicked, this, [this] { onAbortClicked(); });
-    connect(m_printButton, &QPushButton::clicked, this, [this] { printCurrentPage(); });
-    connect(m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
-    connect(m_notebook, &Notebook::pageChanged, this, [this](int index) { onPageChanged(index); });
-    connect(m_pieTimer, &QTimer::timeout, this, [this] { onPieTimerTick(); });
+    connect(
+        m_collectButton, &QPushButton::clicked, this, [this] { collectStatistics(); });
+    connect(
+        m_abortButton, &QPushButton::clicked, this, [this] { onAbortClicked(); });
+    connect(
+        m_printButton, &QPushButton::clicked, this, [this] { printCurrentPage(); });
+    connect(
+        m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
+    connect(
+        m_notebook, &Notebook::pageChanged, this, [this](int index) { onPageChanged(index); });
+    connect(
+        m_pieTimer, &QTimer::timeout, this, [this] { onPieTimerTick(); });
     m_pump.setBeforeRun([this] { showStatusText(); });
     qApp->installEventFilter(this);
 
@@ -191,12 +197,14 @@ void StatisticsWindow::createPages() {
     m_hooks.restartSpaceBar = [this] { m_spacePage->restartBar(); };
     m_hooks.turnSpacePies = [this] { m_spacePage->pieTick(); };
     // The bar grows only while the Space page is in front; elsewhere the timer stops itself.
-    connect(m_barTimer, &QTimer::timeout, this, [this] {
-        if (m_notebook->currentIndex() == pageSpace)
-            m_spacePage->growTick();
-        else
-            m_barTimer->stop();
-    });
+    connect(
+        m_barTimer, &QTimer::timeout, this,
+        [this] {
+            if (m_notebook->currentIndex() == pageSpace)
+                m_spacePage->growTick();
+            else
+                m_barTimer->stop();
+        });
 
     m_hooks.loadPalette = [this] { m_barColors.initAColors(true, 0); };
     m_hooks.doOverHang = [this] { m_overhangPage->doOverHang(); };
@@ -214,18 +222,22 @@ void StatisticsWindow::createPages() {
     m_hooks.turnTypesPie = [this] { m_typesPage->pieTick(); };
 
     // The pie timer is shared: the Types pie and the Space pies both turn on it.
-    connect(m_typesPage, &TypesPage::pieTimerEnabled, m_pieTimer, [this](bool on) {
-        if (on)
-            m_pieTimer->start();
-        else
-            m_pieTimer->stop();
-    });
-    connect(m_typesPage, &TypesPage::pieTimerToggled, m_pieTimer, [this] {
-        if (m_pieTimer->isActive())
-            m_pieTimer->stop();
-        else
-            m_pieTimer->start();
-    });
+    connect(
+        m_typesPage, &TypesPage::pieTimerEnabled, m_pieTimer,
+        [this](bool on) {
+            if (on)
+                m_pieTimer->start();
+            else
+                m_pieTimer->stop();
+        });
+    connect(
+        m_typesPage, &TypesPage::pieTimerToggled, m_pieTimer,
+        [this] {
+            if (m_pieTimer->isActive())
+                m_pieTimer->stop();
+            else
+                m_pieTimer->start();
+        });
     connect(m_overhangPage, &OverhangPage::overhangPageDisabled, m_notebook,
             [this] { m_notebook->setPageEnabled(pageOverhang, false); });
 }

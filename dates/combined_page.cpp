@@ -48,7 +48,8 @@ CombinedPage::CombinedPage(const DriveStatistics& stats, const TextGrid& modifie
     setUpCombinedChart(m_chartCombine->model());
 
     for (QRadioButton* button : {m_listingButton, m_byMegabytesButton, m_byFileCountButton})
-        connect(button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
+        connect(
+            button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
     connect(m_noteButton, &QToolButton::clicked, this, [this] { onNoteClicked(); });
 }
 

@@ -10,7 +10,8 @@ DatePages::DatePages(const DriveStatistics& stats, BarPalette& barColors, QWidge
         m_pages[static_cast<std::size_t>(kind)] = new DatePage(kind, stats, barColors, parent);
     m_combined = new CombinedPage(stats, page(DateKind::Modified)->listing(), barColors, parent);
     for (DatePage* datePage : m_pages)
-        QObject::connect(datePage, &DatePage::chartsRequested, datePage, [this] { doFileAges(); });
+        QObject::connect(
+            datePage, &DatePage::chartsRequested, datePage, [this] { doFileAges(); });
     QObject::connect(m_combined, &CombinedPage::chartsRequested, m_combined,
                      [this] { doFileAges(); });
 }

@@ -106,8 +106,10 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
     m_driveMenu->setObjectName(QStringLiteral("popSel"));
     m_selectAllItem->setObjectName(QStringLiteral("SelectAll1"));
     m_deselectAllItem->setObjectName(QStringLiteral("DeselectAll1"));
-    connect(&m_drives, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
-    connect(m_selectAllItem, &QAction::triggered, this, [this] { onSelectAllClicked(); });
+    connect(
+        &m_drives, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
+    connect(
+        m_selectAllItem, &QAction::triggered, this, [this] { onSelectAllClicked(); });
     connect(m_deselectAllItem, &QAction::triggered, this, [this] { onDeselectAllClicked(); });
 
     const int chartTop = 4 + 3 * figureRowHeight + 4;

@@ -51,10 +51,12 @@ ExtensionPicker::ExtensionPicker(QWidget* parent)
     layout->addLayout(buttons);
     makeFixedDialog(*this);
 
-    connect(m_extensionList, &PickList::entryClicked, this,
-            [this](int index) { onExtensionClicked(index); });
-    connect(m_extensionList, &PickList::itemDoubleClicked, this,
-            [this] { onExtensionDoubleClicked(); });
+    connect(
+        m_extensionList, &PickList::entryClicked, this,
+        [this](int index) { onExtensionClicked(index); });
+    connect(
+        m_extensionList, &PickList::itemDoubleClicked, this,
+        [this] { onExtensionDoubleClicked(); });
     connect(m_okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

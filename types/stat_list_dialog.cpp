@@ -78,9 +78,12 @@ TypeListEditor::TypeListEditor(std::string section, QWidget* parent)
     layout->addWidget(m_hint, 2, 0, 1, 2);
     makeFixedDialog(*this);
 
-    connect(m_addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
-    connect(m_deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
-    connect(m_clearButton, &QPushButton::clicked, this, [this] { onClearClicked(); });
+    connect(
+        m_addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
+    connect(
+        m_deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
+    connect(
+        m_clearButton, &QPushButton::clicked, this, [this] { onClearClicked(); });
     connect(m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
 }
 

@@ -115,23 +115,33 @@ WhichDriveWizard::WhichDriveWizard(QWidget* owner)
 
     m_driveMenu->setObjectName(QStringLiteral("popDrives"));
     m_typeMenu->setObjectName(QStringLiteral("popTypes"));
-    connect(addMenuItem(m_driveMenu, "SelectAll1", "Select All"), &QAction::triggered, this,
-            [this] { onSelectAllDrivesClicked(); });
-    connect(addMenuItem(m_driveMenu, "Deselectall1", "Deselect All"), &QAction::triggered, this,
-            [this] { onDeselectAllDrivesClicked(); });
-    connect(addMenuItem(m_typeMenu, "SelectAll2", "Select All"), &QAction::triggered, this,
-            [this] { onSelectAllTypesClicked(); });
-    connect(addMenuItem(m_typeMenu, "DeselectAll2", "Deselect All"), &QAction::triggered, this,
-            [this] { onDeselectAllTypesClicked(); });
+    connect(
+        addMenuItem(m_driveMenu, "SelectAll1", "Select All"), &QAction::triggered, this,
+        [this] { onSelectAllDrivesClicked(); });
+    connect(
+        addMenuItem(m_driveMenu, "Deselectall1", "Deselect All"), &QAction::triggered, this,
+        [this] { onDeselectAllDrivesClicked(); });
+    connect(
+        addMenuItem(m_typeMenu, "SelectAll2", "Select All"), &QAction::triggered, this,
+        [this] { onSelectAllTypesClicked(); });
+    connect(
+        addMenuItem(m_typeMenu, "DeselectAll2", "Deselect All"), &QAction::triggered, this,
+        [this] { onDeselectAllTypesClicked(); });
 
-    connect(m_driveList, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
+    connect(
+        m_driveList, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
     connect(m_typeList, &PickList::entryClicked, this, [this] { onTypeListClicked(); });
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_drivesNextButton, &QPushButton::clicked, this, [this] { showPage(2); });
-    connect(m_modeBackButton, &QPushButton::clicked, this, [this] { showPage(1); });
-    connect(m_modeNextButton, &QPushButton::clicked, this, [this] { onModeNextClicked(); });
-    connect(m_typesBackButton, &QPushButton::clicked, this, [this] { showPage(2); });
-    connect(m_editButton, &QPushButton::clicked, this, [this] { onEditClicked(); });
+    connect(
+        m_drivesNextButton, &QPushButton::clicked, this, [this] { showPage(2); });
+    connect(
+        m_modeBackButton, &QPushButton::clicked, this, [this] { showPage(1); });
+    connect(
+        m_modeNextButton, &QPushButton::clicked, this, [this] { onModeNextClicked(); });
+    connect(
+        m_typesBackButton, &QPushButton::clicked, this, [this] { showPage(2); });
+    connect(
+        m_editButton, &QPushButton::clicked, this, [this] { onEditClicked(); });
     connect(m_finishButton, &QPushButton::clicked, this, [this] { onFinishClicked(); });
 
     showPage(1);

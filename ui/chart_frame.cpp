@@ -15,17 +15,15 @@ QRectF ChartFrame::frontFace() const {
 }
 
 double ChartFrame::valuePixel(const AxisRange& range, double value) const {
-    if (!(range.maximum > range.minimum)) {
+    if (!(range.maximum > range.minimum))
         return 0.0;
-    }
     const double clamped = std::clamp(value, range.minimum, range.maximum);
     return (clamped - range.minimum) / (range.maximum - range.minimum) * m_valueLength;
 }
 
 double ChartFrame::categoryPixel(double position) const {
-    if (!(m_categoryRange.maximum > m_categoryRange.minimum)) {
+    if (!(m_categoryRange.maximum > m_categoryRange.minimum))
         return 0.0;
-    }
     return (position - m_categoryRange.minimum) /
            (m_categoryRange.maximum - m_categoryRange.minimum) * m_categoryLength;
 }

@@ -89,9 +89,8 @@ void ChartPainter::paintBackground() {
 
 QRectF ChartPainter::paintTitle(QRectF area) {
     const ChartTitle& title = m_model.title;
-    if (!title.visible || title.lines.empty()) {
+    if (!title.visible || title.lines.empty())
         return area;
-    }
     // Small charts (the Space page's pies) get a title to their size.
     const QFont f = font(std::min(14.0, m_rect.height() / m_unit / 9), true);
     const QFontMetricsF metrics(f);
@@ -108,9 +107,8 @@ QRectF ChartPainter::paintTitle(QRectF area) {
 
 QRectF ChartPainter::paintLegend(QRectF area) {
     const std::vector<LegendEntry> entries = m_model.legendEntries();
-    if (!m_model.legend.visible || entries.empty()) {
+    if (!m_model.legend.visible || entries.empty())
         return area;
-    }
     const QFont f = font(11);
     const QFontMetricsF metrics(f);
     const LegendLook look{f, metrics, px(14), px(6), metrics.height() + px(2)};
@@ -125,9 +123,8 @@ QRectF ChartPainter::placeLegend(QRectF& area, const std::vector<LegendEntry>& e
     const double pad = look.pad;
     if (m_model.legend.position == ChartLegend::Position::Right) {
         double widest = 0;
-        for (const auto& e : entries) {
+        for (const auto& e : entries)
             widest = std::max(widest, look.entryWidth(e));
-        }
         const double width = std::min(widest + 2 * pad, area.width() * 0.45);
         const double height = std::min(entries.size() * look.line + 2 * pad, area.height());
         const QRectF box(area.right() - width, area.top() + px(4), width, height);
@@ -135,9 +132,8 @@ QRectF ChartPainter::placeLegend(QRectF& area, const std::vector<LegendEntry>& e
         return box;
     }
     double total = 0;
-    for (const auto& e : entries) {
+    for (const auto& e : entries)
         total += look.entryWidth(e) + 2 * pad;
-    }
     const double width = std::min(total + pad, area.width());
     const QRectF box(area.center().x() - width / 2, area.top(), width, look.line + 2 * pad);
     area.setTop(box.bottom() + px(6));
@@ -167,11 +163,10 @@ void ChartPainter::paintLegendBox(const QRectF& box, const std::vector<LegendEnt
         m_painter.setPen(Qt::black);
         m_painter.drawText(QRectF(sample.right() + pad, at.y(), box.width(), line),
                            Qt::AlignLeft | Qt::AlignVCenter, chartText(e.text));
-        if (m_model.legend.position == ChartLegend::Position::Right) {
+        if (m_model.legend.position == ChartLegend::Position::Right)
             at.setY(at.y() + line);
-        } else {
+        else
             at.setX(at.x() + look.entryWidth(e) + 2 * pad);
-        }
     }
     m_painter.restore();
 }
@@ -190,23 +185,19 @@ void ChartPainter::paintMarks(std::vector<Mark>& marks, bool pushUp) {
     for (Mark& mark : marks) {
         keepInside(mark.box);
         auto overlapped = [&kept](const QRectF& box) -> const QRectF* {
-            for (const Mark& other : kept) {
-                if (box.intersects(other.box)) {
+            for (const Mark& other : kept)
+                if (box.intersects(other.box))
                     return &other.box;
-                }
-            }
             return nullptr;
         };
         if (const QRectF* other = overlapped(mark.box)) {
-            if (pushUp) {
+            if (pushUp)
                 mark.box.moveBottom(other->top() - px(1));
-            } else {
+            else
                 mark.box.moveLeft(other->right() + px(1));
-            }
             keepInside(mark.box);
-            if (overlapped(mark.box) != nullptr) {
+            if (overlapped(mark.box) != nullptr)
                 continue;
-            }
         }
         kept.push_back(mark);
     }

@@ -21,16 +21,13 @@ std::vector<double> ticks(const AxisRange& range, double pixels, double labelExt
     std::vector<double> result;
     double step = range.step > 0 ? range.step : 1;
     const double span = range.maximum - range.minimum;
-    if (!(span > 0) || !(pixels > 0)) {
+    if (!(span > 0) || !(pixels > 0))
         return result;
-    }
-    while (step / span * pixels < labelExtent * 1.6 && step < span) {
+    while (step / span * pixels < labelExtent * 1.6 && step < span)
         step *= 2;
-    }
     for (double v = std::ceil(range.minimum / step - 1e-9) * step; v <= range.maximum + step * 1e-9;
-         v += step) {
+         v += step)
         result.push_back(std::abs(v) < step * 1e-9 ? 0.0 : v);
-    }
     return result;
 }
 
@@ -48,9 +45,8 @@ double widestTick(const ChartModel& model, const QFontMetricsF& metrics, AxisId 
                   const AxisRange& range) {
     double widest = 0;
     const double step = range.step > 0 ? range.step : 1;
-    for (double v = range.minimum; v <= range.maximum + step * 1e-9; v += step) {
+    for (double v = range.minimum; v <= range.maximum + step * 1e-9; v += step)
         widest = std::max(widest, metrics.horizontalAdvance(valueText(model, axis, v)));
-    }
     return widest;
 }
 
@@ -66,17 +62,15 @@ std::vector<CategoryLabel> categoryLabels(const ChartModel& model, bool line,
     std::vector<CategoryLabel> categories;
     for (int s = 0; s < model.seriesCount() && categories.empty(); ++s) {
         const ChartSeries& series = model.series(s);
-        if (!series.visible || series.count() == 0) {
+        if (!series.visible || series.count() == 0)
             continue;
-        }
         const int first = line ? 0 : model.firstPoint();
         const int last = line ? series.count() : first + model.pointsShown();
         for (int i = first; i < last && i < series.count(); ++i) {
             const ChartPoint& p = series.points()[static_cast<std::size_t>(i)];
             const double position = p.x.value_or(i);
-            if (position < range.minimum - 1e-9 || position > range.maximum + 1e-9) {
+            if (position < range.minimum - 1e-9 || position > range.maximum + 1e-9)
                 continue;
-            }
             categories.push_back(
                 CategoryLabel{position, fromPoints ? chartText(p.label) : QString::number(i)});
         }
@@ -93,9 +87,8 @@ std::vector<QPointF> linePoints(const ChartSeries& series, const AxisRange& cate
         const ChartPoint& p = series.points()[static_cast<std::size_t>(i)];
         const double x = p.x.value_or(i);
         if (x < categoryRange.minimum - 1e-9 || x > categoryRange.maximum + 1e-9 ||
-            !std::isfinite(p.value)) {
+            !std::isfinite(p.value))
             continue;
-        }
         points.emplace_back(frame.categoryPixel(x), frame.valuePixel(valueRange, p.value));
     }
     return points;
@@ -156,9 +149,8 @@ void ChartPainter::paintCartesian(QRectF area) {
     m_markFontSize = 10 * textScale;
     const CartesianAxes axes = cartesianAxes(font(11 * textScale));
     const QRectF plot = plotArea(axes, area);
-    if (plot.width() < 4 || plot.height() < 4) {
+    if (plot.width() < 4 || plot.height() < 4)
         return;
-    }
     const ChartFrame frame(m_model.view3D, plot, axes.horizontal, axes.categoryRange);
     m_layout =
         Layout{true, axes.horizontal, frame.frontFace(), axes.categoryRange, axes.valueRange};
@@ -168,11 +160,10 @@ void ChartPainter::paintCartesian(QRectF area) {
     paintCategoryLabels(axes, frame);
     paintAxisTitles(axes, area, plot);
     std::vector<Mark> marks;
-    if (axes.line) {
+    if (axes.line)
         paintLines(axes, frame);
-    } else {
+    else
         marks = paintBars(axes, frame);
-    }
     paintAxisLines(axes, frame);
     paintMarks(marks, !axes.horizontal);
 }
@@ -191,9 +182,8 @@ ChartPainter::CartesianAxes ChartPainter::cartesianAxes(const QFont& labelFont) 
     std::vector<CategoryLabel> categories =
         categoryLabels(m_model, line, categoryRange, categoryAxis.labelsFromPoints);
     double categoryLabelWidth = 0;
-    for (const auto& c : categories) {
+    for (const auto& c : categories)
         categoryLabelWidth = std::max(categoryLabelWidth, metrics.horizontalAdvance(c.text));
-    }
     const QFont titleFont = font(11, true);
     return CartesianAxes{
         horizontal,
@@ -224,16 +214,14 @@ QRectF ChartPainter::plotArea(const CartesianAxes& axes, const QRectF& area) con
     const ChartAxis& bottomSide = m_model.bottomAxis;
     const double leftLabels = axes.horizontal ? axes.categoryLabelWidth : axes.valueLabelWidth;
     double left = leftSide.visible ? leftLabels + axes.gap * 1.5 : 0;
-    if (leftSide.visible && !leftSide.title.empty()) {
+    if (leftSide.visible && !leftSide.title.empty())
         left += axes.titleHeight + axes.gap;
-    }
     double bottom = 0;
     if (bottomSide.visible) {
         const bool turned = !axes.horizontal && bottomSide.labelAngle == 90;
         bottom = (turned ? axes.categoryLabelWidth : axes.textHeight) + axes.gap * 1.5;
-        if (!bottomSide.title.empty()) {
+        if (!bottomSide.title.empty())
             bottom += axes.titleHeight + axes.gap;
-        }
     }
     const double right =
         axes.rightShown ? axes.rightLabelWidth + axes.gap * 1.5 : axes.textHeight * 0.5;
@@ -297,16 +285,13 @@ void ChartPainter::paintValueTicks(const CartesianAxes& axes, const ChartFrame& 
         const double p = frame.valuePixel(axes.valueRange, v);
         if (m_model.walls.visible && axis.visible) {
             m_painter.setPen(QPen(gridColor, px(1), Qt::DotLine));
-            if (walls.back) {
+            if (walls.back)
                 m_painter.drawLine(frame.place(0, p, D), frame.place(frame.categoryLength(), p, D));
-            }
-            if (axes.horizontal ? walls.floor : walls.left) {
+            if (axes.horizontal ? walls.floor : walls.left)
                 m_painter.drawLine(frame.place(0, p, 0), frame.place(0, p, D));
-            }
         }
-        if (!axis.visible) {
+        if (!axis.visible)
             continue;
-        }
         m_painter.setPen(toQColor(axis.labelColor));
         const QString text = valueText(m_model, axes.valueId, v);
         const QPointF at = frame.place(0, p, 0);
@@ -324,9 +309,8 @@ void ChartPainter::paintValueTicks(const CartesianAxes& axes, const ChartFrame& 
 
 // The right axis's labels stand beside the back wall's right edge.
 void ChartPainter::paintRightTicks(const CartesianAxes& axes, const ChartFrame& frame) {
-    if (!axes.rightShown) {
+    if (!axes.rightShown)
         return;
-    }
     const ChartProjection& proj = frame.projection();
     const double W = proj.width();
     const double D = proj.depth();
@@ -344,9 +328,8 @@ void ChartPainter::paintRightTicks(const CartesianAxes& axes, const ChartFrame& 
 void ChartPainter::paintCategoryLabels(const CartesianAxes& axes, const ChartFrame& frame) {
     const ChartAxis& axis = axes.category;
     const std::vector<CategoryLabel>& categories = axes.categories;
-    if (!axis.visible || categories.empty()) {
+    if (!axis.visible || categories.empty())
         return;
-    }
     const bool turned = !axes.horizontal && axis.labelAngle == 90;
     const double extent = turned || axes.horizontal ? axes.textHeight : axes.categoryLabelWidth;
     const QPointF step = categories.size() > 1
@@ -426,9 +409,8 @@ std::vector<int> ChartPainter::shownSeries(bool line) const {
     for (int s = 0; s < m_model.seriesCount(); ++s) {
         const ChartSeries& series = m_model.series(s);
         if (series.visible && series.kind() != ChartSeries::Kind::Pie &&
-            (series.kind() == ChartSeries::Kind::Line) == line) {
+            (series.kind() == ChartSeries::Kind::Line) == line)
             shown.push_back(s);
-        }
     }
     return shown;
 }
@@ -463,9 +445,8 @@ std::vector<ChartPainter::Mark> ChartPainter::paintBars(const CartesianAxes& axe
         addBars(shown[k], BarSlot{z0, z0 + slice, width, shift}, axes, frame, boxes, marks);
     }
     ChartBox::sortForPainting(boxes, frame.projection());
-    for (const ChartBox& box : boxes) {
+    for (const ChartBox& box : boxes)
         paintBar(box, frame.projection());
-    }
     return marks;
 }
 
@@ -481,24 +462,21 @@ void ChartPainter::addBars(int seriesIndex, const BarSlot& slot, const Cartesian
     const int first = m_model.firstPoint();
     const int last = first + m_model.pointsShown();
     for (int i = first; i < last && i < series.count(); ++i) {
-        if (i < axes.categoryRange.minimum - 0.5 || i > axes.categoryRange.maximum + 0.5) {
+        if (i < axes.categoryRange.minimum - 0.5 || i > axes.categoryRange.maximum + 0.5)
             continue;
-        }
         const double centre =
             frame.categoryPixel(i) + slot.shift + series.barOffsetPercent / 100.0 * slot.width;
         const double base = stacked ? m_model.stackBase(seriesIndex, i) : 0.0;
         const double v = series.value(i);
-        if (!std::isfinite(v)) {
+        if (!std::isfinite(v))
             continue;
-        }
         const double p0 = frame.valuePixel(range, base);
         const double p1 = frame.valuePixel(range, base + v);
         const QColor color = toQColor(series.points()[static_cast<std::size_t>(i)].color);
         const double c0 = std::max(0.0, centre - slot.width / 2);
         const double c1 = std::min(frame.categoryLength(), centre + slot.width / 2);
-        if (c1 <= c0) {
+        if (c1 <= c0)
             continue;
-        }
         const double low = std::min(p0, p1);
         const double high = std::max(p0, p1);
         if (axes.horizontal) {
@@ -509,9 +487,8 @@ void ChartPainter::addBars(int seriesIndex, const BarSlot& slot, const Cartesian
                                      series.gradientFill, false, seriesIndex, i});
         }
         // Marks of a view zoomed far out would only heap up.
-        if (series.marks.visible && m_model.view3D.zoomPercent >= 70) {
+        if (series.marks.visible && m_model.view3D.zoomPercent >= 70)
             marks.push_back(barMark(series, i, BarPlace{centre, p0, p1, slot.z0, slot.z1}, frame));
-        }
     }
 }
 
@@ -550,9 +527,8 @@ void ChartPainter::paintBar(const ChartBox& box, const ChartProjection& projecti
     const QPen edge(box.color.darker(200), px(0.8));
     BarShape& shape = m_bars.emplace_back(BarShape{box.series, box.point, {}});
     for (const ChartBox::Face& face : box.faces(projection)) {
-        if (!ChartProjection::facesViewer(face.polygon)) {
+        if (!ChartProjection::facesViewer(face.polygon))
             continue;
-        }
         shape.faces.push_back(face.polygon);
         QBrush brush(face.color);
         if (box.gradient && face.front) {
@@ -600,17 +576,15 @@ void ChartPainter::paintLine(const ChartSeries& series, const CartesianAxes& axe
         }
     }
     QPolygonF front;
-    for (const QPointF& p : points) {
+    for (const QPointF& p : points)
         front << proj.project(p.x(), p.y(), z0);
-    }
     m_painter.setPen(QPen(color, px(D > 0 ? 1.2 : 2), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawPolyline(front);
     if (series.pointMarkers) {
         m_painter.setBrush(color);
         m_painter.setPen(QPen(color.darker(180), px(0.8)));
-        for (const QPointF& p : front) {
+        for (const QPointF& p : front)
             m_painter.drawRect(QRectF(p.x() - px(2.5), p.y() - px(2.5), px(5), px(5)));
-        }
     }
 }

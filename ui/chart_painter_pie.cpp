@@ -56,23 +56,18 @@ void ChartPainter::paintPie(const QRectF& area, int seriesIndex) {
     const PieFrame frame = pieFrame(area, seriesIndex, slices);
     // Slices from back to front: their middles' height on screen.
     std::vector<std::size_t> order(slices.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
+    for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return frame.frontness(slices[a]) < frame.frontness(slices[b]);
     });
-    if (frame.thickness > 0.5) {
-        for (const std::size_t i : order) {
+    if (frame.thickness > 0.5)
+        for (const std::size_t i : order)
             paintPieSide(slices[i], slices.size() > 1, frame);
-        }
-    }
-    for (const std::size_t i : order) {
+    for (const std::size_t i : order)
         paintPieTop(slices[i], frame);
-    }
-    if (!m_model.series(seriesIndex).marks.visible) {
+    if (!m_model.series(seriesIndex).marks.visible)
         return;
-    }
     std::vector<Mark> marks = pieMarks(seriesIndex, slices, frame);
     paintMarks(marks, true);
 }
@@ -86,9 +81,8 @@ ChartPainter::PieFrame ChartPainter::pieFrame(const QRectF& area, int seriesInde
     const double depthShare = view.enabled ? std::clamp(view.depthPercent, 0, 100) / 100.0 : 0;
     // Seen from above: elevation 360 faces the pie's top, lower values tilt it towards the eye.
     int elevation = ((view.elevation % 360) + 360) % 360;
-    if (elevation == 0) {
+    if (elevation == 0)
         elevation = 360;
-    }
     const double tilt = view.enabled ? std::clamp(360.0 - elevation, 0.0, 70.0) : 0;
     const double ratio = view.enabled ? std::clamp(1.0 - tilt / 100.0, 0.3, 1.0) : 1.0;
     const double explode = series.pie.explodeBiggest / 100.0;
@@ -124,9 +118,8 @@ void ChartPainter::paintPieSide(const PieSlice& slice, bool cut, const PieFrame&
         for (const double angle : {slice.startAngle, slice.startAngle + slice.sweepAngle}) {
             const bool start = angle == slice.startAngle;
             const double cosine = std::cos(radians(angle));
-            if ((start && cosine <= 0) || (!start && cosine >= 0)) {
+            if ((start && cosine <= 0) || (!start && cosine >= 0))
                 continue;
-            }
             m_painter.setBrush(color.darker(150));
             m_painter.drawPolygon(QPolygonF{c, frame.rim(c, angle, 0),
                                             frame.rim(c, angle, thickness),
@@ -139,9 +132,8 @@ void ChartPainter::paintPieSide(const PieSlice& slice, bool cut, const PieFrame&
     for (int k = -1; k <= 2; ++k) {
         const double a1 = std::max(from, 180.0 + 360.0 * k);
         const double a2 = std::min(to, 360.0 + 360.0 * k);
-        if (a2 <= a1) {
+        if (a2 <= a1)
             continue;
-        }
         QPainterPath path;
         path.moveTo(frame.rim(c, a1, 0));
         path.arcTo(frame.ellipse(c, 0), a1, a2 - a1);
@@ -212,16 +204,13 @@ void ChartPainter::stackMarks(std::vector<Mark>& column) const {
     for (std::size_t i = 1; i < column.size(); ++i) {
         QRectF& box = column[i].box;
         const QRectF& above = column[i - 1].box;
-        if (box.top() < above.bottom() + px(1)) {
+        if (box.top() < above.bottom() + px(1))
             box.moveTop(above.bottom() + px(1));
-        }
     }
     if (!column.empty()) {
         const double overflow = column.back().box.bottom() - (m_rect.bottom() - 1);
-        if (overflow > 0) {
-            for (Mark& mark : column) {
+        if (overflow > 0)
+            for (Mark& mark : column)
                 mark.box.translate(0, -overflow);
-            }
-        }
     }
 }

@@ -165,17 +165,14 @@ TEST_F(AboutWindowTest, EachArrowShowsExactlyItsOwnSample) {
         bool sampleFound = false;
         QTimer::singleShot(0, [&] {
             auto* samples = qobject_cast<SamplesWindow*>(QApplication::activeModalWidget());
-            if (samples == nullptr) {
+            if (samples == nullptr)
                 return;
-            }
             sampleFound = true;
             seen.caption = samples->windowTitle();
             seen.title = samples->titleLabel()->text();
-            for (int panel = 0; panel < 5; ++panel) {
-                if (samples->panel(panel)->isVisible()) {
+            for (int panel = 0; panel < 5; ++panel)
+                if (samples->panel(panel)->isVisible())
                     seen.visiblePanels.push_back(panel);
-                }
-            }
             samples->okButton()->click();
         });
         about.arrowButton(product)->click();
@@ -191,7 +188,6 @@ TEST(SamplesWindow, WithoutAVisiblePanelTheTitleKeepsItsDesignText) {
     SamplesWindow samples;
     samples.show();
     EXPECT_EQ(samples.titleLabel()->text(), QStringLiteral("Tally 99"));
-    for (int panel = 0; panel < 5; ++panel) {
+    for (int panel = 0; panel < 5; ++panel)
         EXPECT_FALSE(samples.panel(panel)->isVisible());
-    }
 }

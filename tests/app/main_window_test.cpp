@@ -33,23 +33,19 @@ protected:
 
     int adCloseCalls() const {
         int calls = 0;
-        for (const platform::AdCall& call : platform::recordedAdCalls()) {
-            if (!call.isShow && call.args == std::vector<std::intptr_t>{0, 0, 0}) {
+        for (const platform::AdCall& call : platform::recordedAdCalls())
+            if (!call.isShow && call.args == std::vector<std::intptr_t>{0, 0, 0})
                 ++calls;
-            }
-        }
         return calls;
     }
 
     void runZoomTimer() {
-        for (int tick = 0; m_window.zoomTimer()->isActive() && tick < 200; ++tick) {
+        for (int tick = 0; m_window.zoomTimer()->isActive() && tick < 200; ++tick)
             m_window.onZoomTimerTick();
-        }
     }
     void runDepthTimer() {
-        for (int tick = 0; m_window.depthTimer()->isActive() && tick < 200; ++tick) {
+        for (int tick = 0; m_window.depthTimer()->isActive() && tick < 200; ++tick)
             m_window.onDepthTimerTick();
-        }
     }
     bool buttonsHidden() const {
         return m_window.statisticsButton()->isHidden() && m_window.aboutButton()->isHidden() &&
@@ -74,9 +70,8 @@ TEST_F(MainWindowTest, ButtonsSitAtTheBottomRightWhateverTheSize) {
         EXPECT_EQ(close.x() + close.width(), size.width() - 6);
         EXPECT_EQ(reach.x() + reach.width(), close.x() - 6);
         EXPECT_EQ(statistic.x() + statistic.width(), reach.x() - 6);
-        for (const QRect& button : {close, reach, statistic}) {
+        for (const QRect& button : {close, reach, statistic})
             EXPECT_EQ(button.y() + button.height(), size.height() - 5);
-        }
         EXPECT_EQ(m_window.chartSpaceBar()->geometry(), QRect(QPoint(0, 0), size));
         EXPECT_EQ(m_window.titleLabel()->geometry().top(), 0);
         EXPECT_EQ(m_window.titleLabel()->height(), 57);
@@ -148,9 +143,8 @@ TEST_F(MainWindowTest, OpeningThenTwoStepClose) {
 
 TEST_F(MainWindowTest, CloseRequestWhileZoomingInKeepsBothTimers) {
     m_window.show();
-    for (int tick = 0; tick < 5; ++tick) {
+    for (int tick = 0; tick < 5; ++tick)
         m_window.onZoomTimerTick();
-    }
     bool canClose = true;
     m_window.onCloseRequested(canClose);
     EXPECT_FALSE(canClose);

@@ -88,11 +88,13 @@ protected:
     }
     // Runs action on the picker once "&Add" has opened it.
     static void whenPickerOpens(std::function<void(ExtensionPicker&)> action) {
-        QTimer::singleShot(0, [action = std::move(action)] {
-            auto* picker = qobject_cast<ExtensionPicker*>(QApplication::activeModalWidget());
-            ASSERT_NE(picker, nullptr);
-            action(*picker);
-        });
+        QTimer::singleShot(
+            0,
+            [action = std::move(action)] {
+                auto* picker = qobject_cast<ExtensionPicker*>(QApplication::activeModalWidget());
+                ASSERT_NE(picker, nullptr);
+                action(*picker);
+            });
     }
     static void addTyped(TypeListEditor& editor, const QString& typed) {
         whenPickerOpens([typed](ExtensionPicker& picker) {

@@ -25,8 +25,8 @@ class TypesPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::setCurrentLocale(platform::Locale{});
-        QObject::connect(&page, &TypesPage::pieTimerEnabled,
-                         [this](bool on) { timerRequests.push_back(on); });
+        QObject::connect(
+            &page, &TypesPage::pieTimerEnabled, [this](bool on) { timerRequests.push_back(on); });
         QObject::connect(&page, &TypesPage::pieTimerToggled, [this] { ++toggles; });
     }
 

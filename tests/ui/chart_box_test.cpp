@@ -14,9 +14,8 @@ ChartBox box(double x0, double x1, double z0, double z1, int point) {
 
 std::vector<int> points(const std::vector<ChartBox>& boxes) {
     std::vector<int> result;
-    for (const ChartBox& b : boxes) {
+    for (const ChartBox& b : boxes)
         result.push_back(b.point);
-    }
     return result;
 }
 
@@ -27,11 +26,9 @@ TEST(ChartBoxTest, TheObliqueViewShowsFrontTopAndRightFaces) {
     const ChartBox bar = box(10, 30, 0, 20, 0);
     const auto faces = bar.faces(projection);
     std::vector<QColor> shown;
-    for (const ChartBox::Face& face : faces) {
-        if (ChartProjection::facesViewer(face.polygon)) {
+    for (const ChartBox::Face& face : faces)
+        if (ChartProjection::facesViewer(face.polygon))
             shown.push_back(face.color);
-        }
-    }
     // front, right side, top: the depth goes up and to the right.
     EXPECT_EQ(shown,
               (std::vector<QColor>{bar.color, bar.color.darker(140), bar.color.lighter(125)}));
