@@ -44,7 +44,7 @@ QLabel* textLine(QWidget* parent, const QString& text, int top, const QColor& co
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("How to contact us"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -86,7 +86,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
         arrow->setAutoRaise(true);
         arrow->setToolTip(QString::fromLatin1(arrowHint));
         arrow->setGeometry(16, top, 20, 20);
-        connect(arrow, &QToolButton::clicked, this, [this, arrow] { arrowClick(arrow); });
+        connect(arrow, &QToolButton::clicked, this, [this, arrow] { onArrowClicked(arrow); });
         m_arrows.at(i) = arrow;
         QLabel* line = textLine(
             panel, latin(product.name) + QStringLiteral(" - ") + latin(product.description), top,
@@ -99,57 +99,57 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
              QColor(0xFF, 0x00, 0x00), pixelFont(QStringLiteral("Arial"), 13, true));
     textLine(panel, latin(maker::telephone), 324, navy, plain);
 
-    m_lblWeb = textLine(panel, latin(maker::webAddress), 346, QColor(0x00, 0x00, 0xFF), [&] {
+    m_webLabel = textLine(panel, latin(maker::webAddress), 346, QColor(0x00, 0x00, 0xFF), [&] {
         QFont underlined = plain;
         underlined.setUnderline(true);
         return underlined;
     }());
     // Only the address itself answers the mouse, not the empty width around it.
-    const int webWidth = m_lblWeb->sizeHint().width();
-    m_lblWeb->setGeometry((panel->width() - webWidth) / 2, m_lblWeb->y(), webWidth,
-                          m_lblWeb->height());
-    m_lblWeb->setCursor(Qt::PointingHandCursor);
-    m_lblWeb->installEventFilter(this);
+    const int webWidth = m_webLabel->sizeHint().width();
+    m_webLabel->setGeometry((panel->width() - webWidth) / 2, m_webLabel->y(), webWidth,
+                            m_webLabel->height());
+    m_webLabel->setCursor(Qt::PointingHandCursor);
+    m_webLabel->installEventFilter(this);
 
-    m_OKButton = new QPushButton(QStringLiteral("OK"), panel);
-    m_btWeb = new QPushButton(QStringLiteral("Velmor Home Page"), panel);
-    m_btWeb->setToolTip(QStringLiteral("Launch your browser to Velmor Home Page"));
+    m_okButton = new QPushButton(QStringLiteral("OK"), panel);
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_webButton = new QPushButton(QStringLiteral("Velmor Home Page"), panel);
+    m_webButton->setObjectName(QStringLiteral("btWeb"));
+    m_webButton->setToolTip(QStringLiteral("Launch your browser to Velmor Home Page"));
     const int buttonTop = panel->height() - 25 - 16;
     const int buttonsWidth = 90 + 12 + 140;
-    m_OKButton->setGeometry((panel->width() - buttonsWidth) / 2, buttonTop, 90, 25);
-    m_btWeb->setGeometry(m_OKButton->geometry().right() + 1 + 12, buttonTop, 140, 25);
-    m_OKButton->setDefault(true);
-    connect(m_OKButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_btWeb, &QPushButton::clicked, this, [this] {
-        btWebClick();
+    m_okButton->setGeometry((panel->width() - buttonsWidth) / 2, buttonTop, 90, 25);
+    m_webButton->setGeometry(m_okButton->geometry().right() + 1 + 12, buttonTop, 140, 25);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_webButton, &QPushButton::clicked, this, [this] {
+        onWebClicked();
         accept();
     });
 }
 
-QToolButton* TfrmAbout::arrowButton(int product) const {
+QToolButton* AboutWindow::arrowButton(int product) const {
     return m_arrows.at(static_cast<std::size_t>(product));
 }
 
-void TfrmAbout::btWebClick() {
-    if (!shellOpen(std::string(maker::webAddress))) {
+void AboutWindow::onWebClicked() {
+    if (!shellOpen(std::string(maker::webAddress)))
         showError("Couldn't open web browser for home page.");
-    }
 }
 
-void TfrmAbout::arrowClick(const QObject* sender) {
+void AboutWindow::onArrowClicked(const QObject* sender) {
     const auto found = std::find(m_arrows.begin(), m_arrows.end(), sender);
-    if (found == m_arrows.end()) {
+    if (found == m_arrows.end())
         return;
-    }
-    TfrmSamples samples(this);
+    SamplesWindow samples(this);
     samples.panel(static_cast<int>(found - m_arrows.begin()))->show();
     samples.exec();
 }
 
-bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_lblWeb && event->type() == QEvent::MouseButtonRelease &&
+bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_webLabel && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        btWebClick();
+        onWebClicked();
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -13,15 +13,12 @@ constexpr const char* restingHint = "Double click chart to view animation";
 
 ChartAnimation::DepthPlan ChartAnimation::depthPlan(int driveEntries) {
     const int n = driveEntries - 1;
-    if (n <= 2) {
+    if (n <= 2)
         return {4, 60};
-    }
-    if (n <= 7) {
+    if (n <= 7)
         return {2, 36};
-    }
-    if (n <= 11) {
+    if (n <= 11)
         return {1, 20};
-    }
     return {1, 10};
 }
 
@@ -95,9 +92,8 @@ void ChartAnimation::replay() {
 
 bool ChartAnimation::closeRequested() {
     ++m_closeCount;
-    if (m_closeCount >= 2) {
+    if (m_closeCount >= 2)
         return true;
-    }
     m_opening = false;
     m_buttonsVisible = false;
     m_labelsVisible = false;

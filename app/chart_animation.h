@@ -15,8 +15,8 @@
 
 class ChartAnimation final {
 public:
-    static constexpr int depthTimerMs = 50; // Timer1
-    static constexpr int zoomTimerMs = 55;  // Timer2
+    static constexpr int depthTimerMs = 50;
+    static constexpr int zoomTimerMs = 55;
 
     // The depth step per tick and the depth at which deepening stops, from the number of
     // entries of the statistics window's drive list: fewer drives get a deeper, faster chart.
@@ -28,15 +28,16 @@ public:
 
     ChartAnimation();
 
-    // FormShow: the view the opening starts from, zoom timer on.
+    // When the window is shown: the view the opening starts from, zoom timer on.
     void start();
-    // Timer2Timer. Answers true when the window must ask to close (the closing zoom has ended).
+    // A zoom timer tick. Answers true when the window must ask to close (the closing zoom has
+    // ended).
     [[nodiscard]] bool zoomTick();
-    // Timer1Timer.
+    // A depth timer tick.
     void depthTick(int driveEntries);
-    // chartSpaceBarDblClick: hide the labels and play the opening again.
+    // A double click on the chart: hide the labels and play the opening again.
     void replay();
-    // FormCloseQuery: the first request since the window was shown is refused and starts the
+    // A close request: the first request since the window was shown is refused and starts the
     // closing animation; every later one is allowed.
     [[nodiscard]] bool closeRequested();
 

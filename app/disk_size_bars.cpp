@@ -17,17 +17,14 @@ DiskSizeSums fillDiskSizeBars(ChartSeries& used, ChartSeries& free,
     double totalSum = 0;
     int drivesAdded = 0;
     for (const std::string& entry : driveEntries) {
-        if (entry.empty()) {
+        if (entry.empty())
             continue;
-        }
         const char letter = entry.front();
-        if (!driveReady(letter)) {
+        if (!driveReady(letter))
             continue;
-        }
         const DriveSpace space = diskSpace(std::string(1, letter) + ":\\");
-        if (space.totalBytes < 0) {
+        if (space.totalBytes < 0)
             continue;
-        }
         freeSum += space.freeBytes;
         totalSum += space.totalBytes;
         const double freeGb = space.freeBytes * bytesToGigabytes;

@@ -17,7 +17,7 @@ struct DiskSizeSums {
     int drives = 0;
 };
 
-// Empties both series and adds the bars. used is the lower part of each stack (Series5),
+// Empties both series and adds the bars. used is the lower part of each stack,
 // free the upper one (Series4). withTotal false leaves the "Total" pair out whatever the
 // number of drives (the Space page's "Show Cumulative Total" unticked).
 DiskSizeSums fillDiskSizeBars(ChartSeries& used, ChartSeries& free,

@@ -41,22 +41,22 @@ int main(int argc, char* argv[]) {
 
     // The main window draws the drives of the statistics window's Space page list, which
     // exists from the statistics window's creation on.
-    std::unique_ptr<TfrmStatistics> frmStatistics;
-    const auto statDriveEntries = [&frmStatistics] {
+    std::unique_ptr<StatisticsWindow> statisticsWindow;
+    const auto statDriveEntries = [&statisticsWindow] {
         std::vector<std::string> entries;
-        if (frmStatistics)
-            for (const QString& entry : frmStatistics->pckStatDrive->items())
+        if (statisticsWindow)
+            for (const QString& entry : statisticsWindow->spaceDriveList().items())
                 entries.push_back(toBytes(entry));
         return entries;
     };
-    const auto showStatistics = [&frmStatistics] {
-        frmStatistics->show();
-        frmStatistics->raise();
-        frmStatistics->activateWindow();
+    const auto showStatistics = [&statisticsWindow] {
+        statisticsWindow->show();
+        statisticsWindow->raise();
+        statisticsWindow->activateWindow();
     };
-    TfrmMain frmMain(statDriveEntries, showStatistics);
-    frmStatistics = std::make_unique<TfrmStatistics>();
-    QObject::connect(&frmMain, &TfrmMain::closed, &app, &QApplication::quit);
+    MainWindow frmMain(statDriveEntries, showStatistics);
+    statisticsWindow = std::make_unique<StatisticsWindow>();
+    QObject::connect(&frmMain, &MainWindow::closed, &app, &QApplication::quit);
     frmMain.show();
     return QApplication::exec();
 }

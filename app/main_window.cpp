@@ -31,71 +31,79 @@ constexpr int series5 = 0; // used space
 constexpr int series4 = 1; // free space
 
 void setTimerActive(QTimer& timer, bool on) {
-    if (on && !timer.isActive()) {
+    if (on && !timer.isActive())
         timer.start();
-    } else if (!on && timer.isActive()) {
+    else if (!on && timer.isActive())
         timer.stop();
-    }
 }
 
 } // namespace
 
-TfrmMain::TfrmMain(DriveEntries statDriveEntries, std::function<void()> showStatistics,
-                   QWidget* parent)
+MainWindow::MainWindow(DriveEntries statDriveEntries, std::function<void()> showStatistics,
+                       QWidget* parent)
     : QWidget(parent), m_statDriveEntries(std::move(statDriveEntries)),
       m_showStatistics(std::move(showStatistics)) {
     resize(clientWidth, clientHeight);
-    m_gradientBack1 = new GradientBackground(this);
-    m_gradientBack1->setColors(QColor(0x00, 0x00, 0xFF), QColor(0x00, 0x00, 0x40));
+    setObjectName(QStringLiteral("frmMain"));
+    m_background = new GradientBackground(this);
+    m_background->setObjectName(QStringLiteral("GradientBack1"));
+    m_background->setColors(QColor(0x00, 0x00, 0xFF), QColor(0x00, 0x00, 0x40));
 
     m_chartSpaceBar = new Chart(this);
+    m_chartSpaceBar->setObjectName(QStringLiteral("chartSpaceBar"));
     buildChart();
-    connect(m_chartSpaceBar, &Chart::doubleClicked, this, &TfrmMain::chartSpaceBarDblClick);
+    connect(m_chartSpaceBar, &Chart::doubleClicked, this, &MainWindow::onChartDoubleClicked);
 
-    m_lblTitle = new EffectLabel(QStringLiteral("Tally 99 - Disk Statistics"), this);
-    m_lblTitle->setFontFace(QStringLiteral("Times New Roman"), 29);
-    m_lblTitle->setTextColor(QColor(0x80, 0x80, 0x00));
-    m_lblTitle->setHighlightColor(Qt::yellow);
-    m_lblTitle->setEffect(EffectLabel::TextEffect::extruded);
-    m_lblTitle->setShadowColor(QColor(0x20, 0x20, 0x20));
-    m_lblTitle->setDepth(3);
-    m_lblTitle->setAlignment(Qt::AlignCenter);
+    m_titleLabel = new EffectLabel(QStringLiteral("Tally 99 - Disk Statistics"), this);
+    m_titleLabel->setObjectName(QStringLiteral("lblTitle"));
+    m_titleLabel->setFontFace(QStringLiteral("Times New Roman"), 29);
+    m_titleLabel->setTextColor(QColor(0x80, 0x80, 0x00));
+    m_titleLabel->setHighlightColor(Qt::yellow);
+    m_titleLabel->setEffect(EffectLabel::TextEffect::extruded);
+    m_titleLabel->setShadowColor(QColor(0x20, 0x20, 0x20));
+    m_titleLabel->setDepth(3);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
 
-    m_lblBottom = new EffectLabel(QString::fromLatin1(maker::webAddress), this);
-    m_lblBottom->setFontFace(QStringLiteral("Times New Roman"), 27);
-    m_lblBottom->setTextColor(QColor(0xFF, 0x00, 0xFF));
-    m_lblBottom->setEffect(EffectLabel::TextEffect::extruded);
-    m_lblBottom->setShadowColor(QColor(0x00, 0x00, 0x80));
-    m_lblBottom->setDepth(7);
+    m_bottomLabel = new EffectLabel(QString::fromLatin1(maker::webAddress), this);
+    m_bottomLabel->setObjectName(QStringLiteral("lblBottom"));
+    m_bottomLabel->setFontFace(QStringLiteral("Times New Roman"), 27);
+    m_bottomLabel->setTextColor(QColor(0xFF, 0x00, 0xFF));
+    m_bottomLabel->setEffect(EffectLabel::TextEffect::extruded);
+    m_bottomLabel->setShadowColor(QColor(0x00, 0x00, 0x80));
+    m_bottomLabel->setDepth(7);
     // The buttons share the bottom edge at the right, so the address keeps to the left.
-    m_lblBottom->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_bottomLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_btStatistic = new QPushButton(QStringLiteral("&Collect disk statistics"), this);
-    m_btStatistic->resize(150, buttonHeight);
-    m_btReach = new QPushButton(QStringLiteral("&About"), this);
-    m_btReach->resize(75, buttonHeight);
-    m_btClose = new QPushButton(QStringLiteral("E&xit"), this);
-    m_btClose->resize(75, buttonHeight);
-    m_btClose->setToolTip(QStringLiteral("Quit and close "));
-    for (QPushButton* button : {m_btStatistic, m_btReach, m_btClose}) {
+    m_statisticsButton = new QPushButton(QStringLiteral("&Collect disk statistics"), this);
+    m_statisticsButton->setObjectName(QStringLiteral("btStatistic"));
+    m_statisticsButton->resize(150, buttonHeight);
+    m_aboutButton = new QPushButton(QStringLiteral("&About"), this);
+    m_aboutButton->setObjectName(QStringLiteral("btReach"));
+    m_aboutButton->resize(75, buttonHeight);
+    m_exitButton = new QPushButton(QStringLiteral("E&xit"), this);
+    m_exitButton->setObjectName(QStringLiteral("btClose"));
+    m_exitButton->resize(75, buttonHeight);
+    m_exitButton->setToolTip(QStringLiteral("Quit and close "));
+    for (QPushButton* button : {m_statisticsButton, m_aboutButton, m_exitButton})
         button->setAutoDefault(true);
-    }
-    m_btStatistic->setDefault(true);
-    connect(m_btStatistic, &QPushButton::clicked, this, &TfrmMain::btStatisticClick);
-    connect(m_btReach, &QPushButton::clicked, this, &TfrmMain::btReachClick);
-    connect(m_btClose, &QPushButton::clicked, this, &TfrmMain::btCloseClick);
+    m_statisticsButton->setDefault(true);
+    connect(m_statisticsButton, &QPushButton::clicked, this, &MainWindow::onStatisticsClicked);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::onExitClicked);
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setInterval(ChartAnimation::depthTimerMs);
-    connect(m_timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
-    m_timer2 = new QTimer(this);
-    m_timer2->setInterval(ChartAnimation::zoomTimerMs);
-    connect(m_timer2, &QTimer::timeout, this, &TfrmMain::Timer2Timer);
+    m_depthTimer = new QTimer(this);
+    m_depthTimer->setObjectName(QStringLiteral("Timer1"));
+    m_depthTimer->setInterval(ChartAnimation::depthTimerMs);
+    connect(m_depthTimer, &QTimer::timeout, this, &MainWindow::onDepthTimerTick);
+    m_zoomTimer = new QTimer(this);
+    m_zoomTimer->setObjectName(QStringLiteral("Timer2"));
+    m_zoomTimer->setInterval(ChartAnimation::zoomTimerMs);
+    connect(m_zoomTimer, &QTimer::timeout, this, &MainWindow::onZoomTimerTick);
 
-    FormCreate();
+    setUpControls();
 }
 
-void TfrmMain::buildChart() {
+void MainWindow::buildChart() {
     ChartModel& chart = m_chartSpaceBar->model();
     chart.title.visible = false;
     chart.legend.visible = false;
@@ -130,125 +138,118 @@ void TfrmMain::buildChart() {
     free.color = clFuchsia;
 }
 
-void TfrmMain::FormCreate() {
+void MainWindow::setUpControls() {
     m_chartSpaceBar->model().view3D = m_animation.view();
-    m_lblTitle->hide();
-    m_lblBottom->hide();
+    m_titleLabel->hide();
+    m_bottomLabel->hide();
     setWindowTitle(QStringLiteral("Tally 99"));
     applyHintSettings();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {
         const QRect available = screen->availableGeometry();
         move(available.center() - rect().center());
-        if (screen->geometry().width() <= narrowScreenWidth) {
+        if (screen->geometry().width() <= narrowScreenWidth)
             setWindowState(Qt::WindowMaximized);
-        }
     }
-    m_btStatistic->setFocus();
+    m_statisticsButton->setFocus();
 }
 
-void TfrmMain::applyHintSettings() {
+void MainWindow::applyHintSettings() {
     auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (application != nullptr && qobject_cast<HintStyle*>(QApplication::style()) == nullptr) {
+    if (application != nullptr && qobject_cast<HintStyle*>(QApplication::style()) == nullptr)
         applyHintStyle(*application);
-    }
 }
 
-void TfrmMain::FormShow() {
+void MainWindow::onShown() {
     applyHintSettings();
-    FormResize();
+    layoutControls();
     doDiskSize();
     m_animation.start();
     showAnimationState();
 }
 
-void TfrmMain::FormResize() {
+void MainWindow::layoutControls() {
     const int top = height() - buttonBottom - buttonHeight;
     int right = width() - buttonGap;
-    for (QPushButton* button : {m_btClose, m_btReach, m_btStatistic}) {
+    for (QPushButton* button : {m_exitButton, m_aboutButton, m_statisticsButton}) {
         button->move(right - button->width(), top);
         right -= button->width() + buttonGap;
     }
-    m_gradientBack1->setGeometry(rect());
+    m_background->setGeometry(rect());
     m_chartSpaceBar->setGeometry(rect());
-    m_lblTitle->setGeometry(0, 0, width(), titleHeight);
-    m_lblBottom->setGeometry(8, height() - bottomLabelHeight, width() - 8, bottomLabelHeight);
+    m_titleLabel->setGeometry(0, 0, width(), titleHeight);
+    m_bottomLabel->setGeometry(8, height() - bottomLabelHeight, width() - 8, bottomLabelHeight);
 }
 
-void TfrmMain::doDiskSize() {
+void MainWindow::doDiskSize() {
     ChartModel& chart = m_chartSpaceBar->model();
     fillDiskSizeBars(chart.series(series5), chart.series(series4), m_statDriveEntries());
 }
 
-void TfrmMain::Timer1Timer() {
+void MainWindow::onDepthTimerTick() {
     m_animation.depthTick(static_cast<int>(m_statDriveEntries().size()));
     showAnimationState();
 }
 
-void TfrmMain::Timer2Timer() {
+void MainWindow::onZoomTimerTick() {
     const bool closeNow = m_animation.zoomTick();
     showAnimationState();
-    if (closeNow) {
+    if (closeNow)
         close();
-    }
 }
 
-void TfrmMain::chartSpaceBarDblClick() {
+void MainWindow::onChartDoubleClicked() {
     m_animation.replay();
     showAnimationState();
 }
 
-void TfrmMain::FormCloseQuery(bool& canClose) {
+void MainWindow::onCloseRequested(bool& canClose) {
     platform::AdClose(0, 0, 0);
     canClose = m_animation.closeRequested();
     showAnimationState();
 }
 
-void TfrmMain::btStatisticClick() {
-    if (m_showStatistics) {
+void MainWindow::onStatisticsClicked() {
+    if (m_showStatistics)
         m_showStatistics();
-    }
 }
 
-void TfrmMain::btReachClick() {
-    TfrmAbout about(this);
+void MainWindow::onAboutClicked() {
+    AboutWindow about(this);
     about.exec();
 }
 
-void TfrmMain::btCloseClick() {
+void MainWindow::onExitClicked() {
     close();
 }
 
-void TfrmMain::showAnimationState() {
+void MainWindow::showAnimationState() {
     ChartModel& chart = m_chartSpaceBar->model();
     chart.view3D = m_animation.view();
     chart.hint = m_animation.chartHint();
-    m_lblTitle->setVisible(m_animation.labelsVisible());
-    m_lblBottom->setVisible(m_animation.labelsVisible());
-    for (QPushButton* button : {m_btStatistic, m_btReach, m_btClose}) {
+    m_titleLabel->setVisible(m_animation.labelsVisible());
+    m_bottomLabel->setVisible(m_animation.labelsVisible());
+    for (QPushButton* button : {m_statisticsButton, m_aboutButton, m_exitButton})
         button->setVisible(m_animation.buttonsVisible());
-    }
-    setTimerActive(*m_timer1, m_animation.depthTimerOn());
-    setTimerActive(*m_timer2, m_animation.zoomTimerOn());
+    setTimerActive(*m_depthTimer, m_animation.depthTimerOn());
+    setTimerActive(*m_zoomTimer, m_animation.zoomTimerOn());
 }
 
-void TfrmMain::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) {
-        FormShow();
-    }
+    if (!event->spontaneous())
+        onShown();
 }
 
-void TfrmMain::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FormResize();
+    layoutControls();
 }
 
-void TfrmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = true;
-    FormCloseQuery(canClose);
+    onCloseRequested(canClose);
     event->setAccepted(canClose);
-    if (canClose) {
+    if (canClose)
         emit closed();
-    }
 }

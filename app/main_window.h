@@ -1,5 +1,5 @@
 #pragma once
-// The main window, TfrmMain: a full-window 3D chart of used and free space per drive, two large
+// The main window: a full-window 3D chart of used and free space per drive, two large
 // shadowed labels and three buttons. The chart zooms in and deepens when the window is shown
 // and flattens and zooms out before the program ends: the first close request starts that
 // closing animation, and its end asks a second time, which closes the window.
@@ -22,36 +22,36 @@ class GradientBackground;
 class QPushButton;
 class QTimer;
 
-class TfrmMain final : public QWidget {
+class MainWindow final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TfrmMain)
+    Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
     // The entries of the statistics window's drive list, in list order.
     using DriveEntries = std::function<std::vector<std::string>()>;
 
-    TfrmMain(DriveEntries statDriveEntries, std::function<void()> showStatistics,
-             QWidget* parent = nullptr);
+    MainWindow(DriveEntries statDriveEntries, std::function<void()> showStatistics,
+               QWidget* parent = nullptr);
 
     // Handlers, public so that tests can drive the animation tick by tick.
-    void FormResize();
-    void FormCloseQuery(bool& canClose);
-    void btStatisticClick();
-    void btReachClick();
-    void btCloseClick();
-    void chartSpaceBarDblClick();
-    void Timer1Timer();
-    void Timer2Timer();
+    void layoutControls();
+    void onCloseRequested(bool& canClose);
+    void onStatisticsClicked();
+    void onAboutClicked();
+    void onExitClicked();
+    void onChartDoubleClicked();
+    void onDepthTimerTick();
+    void onZoomTimerTick();
     void doDiskSize();
 
     [[nodiscard]] Chart* chartSpaceBar() const { return m_chartSpaceBar; }
-    [[nodiscard]] EffectLabel* lblTitle() const { return m_lblTitle; }
-    [[nodiscard]] EffectLabel* lblBottom() const { return m_lblBottom; }
-    [[nodiscard]] QPushButton* btStatistic() const { return m_btStatistic; }
-    [[nodiscard]] QPushButton* btReach() const { return m_btReach; }
-    [[nodiscard]] QPushButton* btClose() const { return m_btClose; }
-    [[nodiscard]] const QTimer* timer1() const { return m_timer1; }
-    [[nodiscard]] const QTimer* timer2() const { return m_timer2; }
+    [[nodiscard]] EffectLabel* titleLabel() const { return m_titleLabel; }
+    [[nodiscard]] EffectLabel* bottomLabel() const { return m_bottomLabel; }
+    [[nodiscard]] QPushButton* statisticsButton() const { return m_statisticsButton; }
+    [[nodiscard]] QPushButton* aboutButton() const { return m_aboutButton; }
+    [[nodiscard]] QPushButton* exitButton() const { return m_exitButton; }
+    [[nodiscard]] const QTimer* depthTimer() const { return m_depthTimer; }
+    [[nodiscard]] const QTimer* zoomTimer() const { return m_zoomTimer; }
     [[nodiscard]] const ChartAnimation& animation() const { return m_animation; }
 
     // A screen this narrow shows the window maximized.
@@ -67,8 +67,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
+    void setUpControls();
+    void onShown();
     void buildChart();
     void applyHintSettings();
     // Puts the animation's state onto the chart, the labels, the buttons and the timers.
@@ -78,13 +78,13 @@ private:
     std::function<void()> m_showStatistics;
     ChartAnimation m_animation;
 
-    GradientBackground* m_gradientBack1 = nullptr;
+    GradientBackground* m_background = nullptr;
     Chart* m_chartSpaceBar = nullptr;
-    EffectLabel* m_lblTitle = nullptr;
-    EffectLabel* m_lblBottom = nullptr;
-    QPushButton* m_btStatistic = nullptr;
-    QPushButton* m_btReach = nullptr;
-    QPushButton* m_btClose = nullptr;
-    QTimer* m_timer1 = nullptr;
-    QTimer* m_timer2 = nullptr;
+    EffectLabel* m_titleLabel = nullptr;
+    EffectLabel* m_bottomLabel = nullptr;
+    QPushButton* m_statisticsButton = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QTimer* m_depthTimer = nullptr;
+    QTimer* m_zoomTimer = nullptr;
 };

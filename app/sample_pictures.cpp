@@ -71,9 +71,8 @@ void paintGrid(QPainter& painter, const QRect& area, const std::vector<int>& wid
     TextGrid& model = grid.model();
     model.setColumnCount(static_cast<int>(widths.size()));
     model.setRowCount(static_cast<int>(rows.size()));
-    for (std::size_t row = 0; row < rows.size(); ++row) {
+    for (std::size_t row = 0; row < rows.size(); ++row)
         model.setRow(static_cast<int>(row), rows[row]);
-    }
     grid.setColumnWidths(widths);
     grid.setSelection(0, 2);
     grid.resize(area.size());
@@ -105,9 +104,8 @@ ChartModel timeSheetChart() {
                                                                  {"Quarry", 18.5},
                                                                  {"Own", 12.0}}};
     const std::array<ColorRef, 5> colors{clTeal, clNavy, clMaroon, clOlive, clPurple};
-    for (std::size_t i = 0; i < clients.size(); ++i) {
+    for (std::size_t i = 0; i < clients.size(); ++i)
         hours.add(clients[i].second, clients[i].first, colors[i]);
-    }
     return chart;
 }
 

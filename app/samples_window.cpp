@@ -19,7 +19,7 @@ constexpr int bevel = 2;
 
 } // namespace
 
-TfrmSamples::TfrmSamples(QWidget* parent) : QDialog(parent) {
+SamplesWindow::SamplesWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Sample screen shots"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -29,14 +29,14 @@ TfrmSamples::TfrmSamples(QWidget* parent) : QDialog(parent) {
     const int height = panelTop + picture.height() + 2 * bevel + margin + 25 + margin;
     setFixedSize(width, height);
 
-    m_lblTitle = new EffectLabel(QStringLiteral("Tally 99"), this);
-    m_lblTitle->setFontFace(QStringLiteral("Times New Roman"), 30, true);
-    m_lblTitle->setTextColor(QColor(0x80, 0x80, 0x00));
-    m_lblTitle->setEffect(EffectLabel::TextEffect::shadow);
-    m_lblTitle->setShadowColor(QColor(0x80, 0x80, 0x80));
-    m_lblTitle->setDepth(2);
-    m_lblTitle->setAlignment(Qt::AlignCenter);
-    m_lblTitle->setGeometry(margin, margin, width - 2 * margin, titleHeight);
+    m_titleLabel = new EffectLabel(QStringLiteral("Tally 99"), this);
+    m_titleLabel->setFontFace(QStringLiteral("Times New Roman"), 30, true);
+    m_titleLabel->setTextColor(QColor(0x80, 0x80, 0x00));
+    m_titleLabel->setEffect(EffectLabel::TextEffect::shadow);
+    m_titleLabel->setShadowColor(QColor(0x80, 0x80, 0x80));
+    m_titleLabel->setDepth(2);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_titleLabel->setGeometry(margin, margin, width - 2 * margin, titleHeight);
 
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
         auto* panel = new RaisedPanel(this);
@@ -49,41 +49,39 @@ TfrmSamples::TfrmSamples(QWidget* parent) : QDialog(parent) {
         m_panels.at(i) = panel;
     }
 
-    m_OKButton = new QPushButton(QStringLiteral("OK"), this);
-    m_OKButton->setGeometry((width - 90) / 2, height - margin - 25, 90, 25);
-    m_OKButton->setDefault(true);
-    connect(m_OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setGeometry((width - 90) / 2, height - margin - 25, 90, 25);
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    FormCreate();
+    setUpControls();
 }
 
-QWidget* TfrmSamples::panel(int product) const {
+QWidget* SamplesWindow::panel(int product) const {
     return m_panels.at(static_cast<std::size_t>(product));
 }
 
-void TfrmSamples::FormCreate() {
-    for (QWidget* panel : m_panels) {
+void SamplesWindow::setUpControls() {
+    for (QWidget* panel : m_panels)
         panel->hide();
-    }
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen != nullptr)
         move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
-void TfrmSamples::FormShow() {
+void SamplesWindow::onShown() {
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
         if (m_panels.at(i)->isVisibleTo(this)) {
             const std::string_view name = maker::products.at(i).name;
-            m_lblTitle->setText(
+            m_titleLabel->setText(
                 QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
             return;
         }
     }
 }
 
-void TfrmSamples::showEvent(QShowEvent* event) {
+void SamplesWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        FormShow();
-    }
+    if (!event->spontaneous())
+        onShown();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The sample window, TfrmSamples ("Sample screen shots"): one screen shot of one of the
+// The sample window, SamplesWindow ("Sample screen shots"): one screen shot of one of the
 // maker's products. It holds a panel per product in the same place; the opener makes the one
 // it wants visible before showing the window, and the title then names that product.
 
@@ -10,25 +10,25 @@
 class EffectLabel;
 class QPushButton;
 
-class TfrmSamples final : public QDialog {
+class SamplesWindow final : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TfrmSamples)
+    Q_DISABLE_COPY_MOVE(SamplesWindow)
 
 public:
-    explicit TfrmSamples(QWidget* parent = nullptr);
+    explicit SamplesWindow(QWidget* parent = nullptr);
 
     [[nodiscard]] QWidget* panel(int product) const;
-    [[nodiscard]] EffectLabel* lblTitle() const { return m_lblTitle; }
-    [[nodiscard]] QPushButton* okButton() const { return m_OKButton; }
+    [[nodiscard]] EffectLabel* titleLabel() const { return m_titleLabel; }
+    [[nodiscard]] QPushButton* okButton() const { return m_okButton; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate();
-    void FormShow();
+    void setUpControls();
+    void onShown();
 
-    EffectLabel* m_lblTitle = nullptr;
-    QPushButton* m_OKButton = nullptr;
+    EffectLabel* m_titleLabel = nullptr;
+    QPushButton* m_okButton = nullptr;
     std::array<QWidget*, 5> m_panels{};
 };

@@ -26,17 +26,15 @@ constexpr double gib = 1024.0 * 1024.0 * 1024.0;
 bool writeFakeDrives(const QTemporaryDir& config) {
     QDir(config.path()).mkpath(QStringLiteral("tally99"));
     QFile ini(config.filePath(QStringLiteral("tally99/drives.ini")));
-    if (!ini.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!ini.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
-    }
     const QString root = config.path();
     const auto bytes = [](double gigabytes) {
         return QString::number(static_cast<qulonglong>(gigabytes * gib));
     };
     QString text = QStringLiteral("[Drives]\nauto=0\n");
-    for (const char* letter : {"c", "d", "e", "f"}) {
+    for (const char* letter : {"c", "d", "e", "f"})
         text += QString::fromLatin1(letter) + QLatin1Char('=') + root + QLatin1Char('\n');
-    }
     text += QStringLiteral("[Space]\n");
     text +=
         QStringLiteral("c=") + bytes(237.4) + QLatin1Char(',') + bytes(81.25) + QLatin1Char('\n');
@@ -76,7 +74,7 @@ int main(int argc, char** argv) {
         std::printf("%s\n", out.filePath(name).toLocal8Bit().constData());
     };
 
-    TfrmMain frmMain(
+    MainWindow frmMain(
         [] {
             return std::vector<std::string>{"c: [system]", "d: [data]", "e: (Removable disk)",
                                             "f: [archive]"};
@@ -85,40 +83,38 @@ int main(int argc, char** argv) {
     frmMain.show();
     save(frmMain, QStringLiteral("main_1_zoom_in_00.png"));
     for (int tick = 1; tick <= 41; ++tick) {
-        frmMain.Timer2Timer();
+        frmMain.onZoomTimerTick();
         if (tick == 10 || tick == 20 || tick == 30 || tick == 40 || tick == 41) {
             save(frmMain,
                  QStringLiteral("main_1_zoom_in_%1.png").arg(tick, 2, 10, QLatin1Char('0')));
         }
     }
     for (int tick = 1; frmMain.animation().depthTimerOn(); ++tick) {
-        frmMain.Timer1Timer();
-        if (tick == 3) {
+        frmMain.onDepthTimerTick();
+        if (tick == 3)
             save(frmMain, QStringLiteral("main_2_deepening.png"));
-        }
     }
     save(frmMain, QStringLiteral("main_3_at_rest.png"));
     bool canClose = true;
-    frmMain.FormCloseQuery(canClose);
+    frmMain.onCloseRequested(canClose);
     for (int tick = 1; frmMain.animation().depthTimerOn(); ++tick) {
-        frmMain.Timer1Timer();
-        if (tick == 5) {
+        frmMain.onDepthTimerTick();
+        if (tick == 5)
             save(frmMain, QStringLiteral("main_4_flattening.png"));
-        }
     }
     for (int tick = 1; tick <= 30; ++tick) {
-        frmMain.Timer2Timer();
+        frmMain.onZoomTimerTick();
         if (tick == 1 || tick == 15 || tick == 30) {
             save(frmMain,
                  QStringLiteral("main_5_zoom_out_%1.png").arg(tick, 2, 10, QLatin1Char('0')));
         }
     }
 
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
     save(about, QStringLiteral("about.png"));
     for (int product = 0; product < static_cast<int>(maker::products.size()); ++product) {
-        TfrmSamples samples;
+        SamplesWindow samples;
         samples.panel(product)->show();
         samples.show();
         save(samples, QStringLiteral("samples_%1.png").arg(product));

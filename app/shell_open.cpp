@@ -43,9 +43,8 @@ bool openWithXdgOpen(const std::string& address) {
 } // namespace
 
 bool shellOpen(const std::string& address) {
-    if (currentHook()) {
+    if (currentHook())
         return currentHook()(address);
-    }
     return openWithXdgOpen(address);
 }
 

@@ -45,17 +45,15 @@ static size_t buffer_levels;
 static char* buffer_for(size_t depth) {
     if (depth >= buffer_levels) {
         size_t levels = buffer_levels ? buffer_levels * 2 : 64;
-        while (levels <= depth) {
+        while (levels <= depth)
             levels *= 2;
-        }
         buffers = realloc(buffers, levels * sizeof *buffers);
         if (!buffers) {
             perror("limit_walk");
             exit(1);
         }
-        for (size_t i = buffer_levels; i < levels; ++i) {
+        for (size_t i = buffer_levels; i < levels; ++i)
             buffers[i] = NULL;
-        }
         buffer_levels = levels;
     }
     if (!buffers[depth] && !(buffers[depth] = malloc(BUFFER_SIZE))) {
@@ -74,31 +72,27 @@ static void walk(int fd, size_t depth) {
     ++directories;
     for (;;) {
         long n = syscall(SYS_getdents64, fd, buffer, BUFFER_SIZE);
-        if (n <= 0) {
+        if (n <= 0)
             break;
-        }
         for (long offset = 0; offset < n;) {
             struct linux_dirent64* entry = (struct linux_dirent64*)(buffer + offset);
             offset += entry->d_reclen;
             const char* name = entry->d_name;
-            if (is_dot_or_dotdot(name)) {
+            if (is_dot_or_dotdot(name))
                 continue;
-            }
             unsigned char type = entry->d_type;
             struct statx sx;
             int have_stat = 0;
             if (type == DT_UNKNOWN) {
                 /* File systems without d_type: one statx tells the kind (and serves a file). */
-                if (statx(fd, name, AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_SIZE, &sx) != 0) {
+                if (statx(fd, name, AT_SYMLINK_NOFOLLOW, STATX_TYPE | STATX_SIZE, &sx) != 0)
                     continue;
-                }
                 have_stat = 1;
                 type = S_ISDIR(sx.stx_mode) ? DT_DIR : DT_REG;
             }
             if (type == DT_DIR) {
-                if (name[0] == '.') {
+                if (name[0] == '.')
                     continue;
-                }
                 int child = openat(fd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
                 if (child < 0) {
                     ++unreadable;
@@ -111,13 +105,11 @@ static void walk(int fd, size_t depth) {
             if (!have_stat && statx(fd, name, AT_SYMLINK_NOFOLLOW,
                                     STATX_TYPE | STATX_SIZE | STATX_MODE | STATX_ATIME |
                                         STATX_MTIME | STATX_BTIME,
-                                    &sx) != 0) {
+                                    &sx) != 0)
                 continue;
-            }
             ++files;
-            if (S_ISREG(sx.stx_mode)) {
+            if (S_ISREG(sx.stx_mode))
                 bytes += sx.stx_size;
-            }
         }
     }
 }

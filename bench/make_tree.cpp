@@ -118,9 +118,8 @@ class TreeMaker final {
 public:
     TreeMaker(uint64_t seed, uint64_t files) : m_random(seed), m_budget(files) {
         int total = 0;
-        for (const auto& e : extensions) {
+        for (const auto& e : extensions)
             total += e.weight;
-        }
         m_extensionWeightTotal = total;
         // The reference point for every time stamp: fixed, so that the tree never depends on
         // when it was made (2026-01-01 00:00:00 UTC).
@@ -155,9 +154,8 @@ private:
         } else {
             // Most directories hold a handful of files, some hold many.
             here = m_random.chance(0.02) ? 100 + m_random.below(1000) : 1 + m_random.below(20);
-            if (here > files) {
+            if (here > files)
                 here = files;
-            }
             const uint64_t rest = files - here;
             const uint64_t fanOut = depth == 0 ? 12 + m_random.below(10) : 2 + m_random.below(8);
             subdirectories = rest < fanOut ? rest : fanOut;
@@ -177,20 +175,17 @@ private:
                 uint64_t share =
                     last ? rest
                          : static_cast<uint64_t>(static_cast<double>(rest) * weights[i] / sum);
-                if (share > rest) {
+                if (share > rest)
                     share = rest;
-                }
                 // Hidden folders (version control, caches) stay small; the last share is never
                 // hidden so that no file of the budget is lost.
                 const bool hiddenChild = !last && m_random.chance(0.04);
-                if (hiddenChild) {
+                if (hiddenChild)
                     share = std::min<uint64_t>(share, 20 + m_random.below(2000));
-                }
                 sum -= weights[i];
                 rest -= share;
-                if (share == 0) {
+                if (share == 0)
                     continue;
-                }
                 const std::string name = hiddenChild ? hiddenDirectoryName() : directoryName();
                 const int child = makeDirectory(fd, name);
                 fillDirectory(child, share, depth + 1, hidden || hiddenChild);
@@ -221,9 +216,8 @@ private:
             std::string name = m_random.chance(0.01) ? hiddenFileName() : fileName();
             const uint64_t size = fileSize();
             const int file = createFile(fd, name);
-            if (size > 0 && ftruncate(file, static_cast<off_t>(size)) != 0) {
+            if (size > 0 && ftruncate(file, static_cast<off_t>(size)) != 0)
                 fail("ftruncate", name.c_str());
-            }
             setTimes(file, false);
             close(file);
             ++m_made;
@@ -231,9 +225,8 @@ private:
                 ++m_visibleFiles;
                 m_visibleBytes += size;
             }
-            if (made.size() < 64) {
+            if (made.size() < 64)
                 made.push_back(std::move(name));
-            }
         }
     }
 
@@ -267,21 +260,18 @@ private:
         std::replace(base.begin(), base.end(), '/', '_');
         std::string name = base;
         for (int attempt = 1; symlinkat(target.c_str(), fd, name.c_str()) != 0; ++attempt) {
-            if (errno != EEXIST || attempt > 100) {
+            if (errno != EEXIST || attempt > 100)
                 fail("symlinkat", name.c_str());
-            }
             name = base + " " + std::to_string(attempt + 1);
         }
         timespec times[2];
         stamps(times);
-        if (utimensat(fd, name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (utimensat(fd, name.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
             fail("utimensat", name.c_str());
-        }
         ++m_made;
         ++m_links;
-        if (!hidden) {
+        if (!hidden)
             ++m_visibleFiles;
-        }
     }
 
     // Creates a new file, changing the name when it is taken.
@@ -290,12 +280,10 @@ private:
         for (int attempt = 1;; ++attempt) {
             const int file = openat(fd, name.c_str(),
                                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-            if (file >= 0) {
+            if (file >= 0)
                 return file;
-            }
-            if (errno != EEXIST || attempt > 1000) {
+            if (errno != EEXIST || attempt > 1000)
                 fail("openat", name.c_str());
-            }
             // "name (2).ext" like a desktop does it.
             const auto dot = base.find('.', 1);
             const std::string suffix = " (" + std::to_string(attempt + 1) + ")";
@@ -307,24 +295,21 @@ private:
     int makeDirectory(int parent, std::string name) {
         const std::string base = name;
         for (int attempt = 1; mkdirat(parent, name.c_str(), 0755) != 0; ++attempt) {
-            if (errno != EEXIST || attempt > 1000) {
+            if (errno != EEXIST || attempt > 1000)
                 fail("mkdirat", name.c_str());
-            }
             name = base + " " + std::to_string(attempt + 1);
         }
         ++m_directories;
         const int fd =
             openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0) {
+        if (fd < 0)
             fail("openat", name.c_str());
-        }
         return fd;
     }
 
     std::string word() {
-        if (m_random.chance(0.01)) {
+        if (m_random.chance(0.01))
             return latin1Words[m_random.below(std::size(latin1Words))];
-        }
         return words[m_random.below(std::size(words))];
     }
 
@@ -349,16 +334,13 @@ private:
             name = word() + number;
         } else if (style < 78) {
             name = word();
-            for (auto& c : name) {
-                if (c >= 'a' && c <= 'z') {
+            for (auto& c : name)
+                if (c >= 'a' && c <= 'z')
                     c = static_cast<char>(c - 'a' + 'A');
-                }
-            }
         } else if (style < 80) {
             // A long name, close to what most file systems allow.
-            while (name.size() < 180) {
+            while (name.size() < 180)
                 name += word() + "-";
-            }
         } else {
             name = word();
         }
@@ -367,20 +349,17 @@ private:
 
     std::string hiddenFileName() {
         std::string name = hiddenFileWords[m_random.below(std::size(hiddenFileWords))];
-        if (m_random.chance(0.3)) {
+        if (m_random.chance(0.3))
             name += ".swp";
-        }
         return name;
     }
 
     std::string directoryName() {
         const uint64_t style = m_random.below(10);
-        if (style < 6) {
+        if (style < 6)
             return directoryWords[m_random.below(std::size(directoryWords))];
-        }
-        if (style < 8) {
+        if (style < 8)
             return word() + " " + std::to_string(m_random.below(100));
-        }
         return word();
     }
 
@@ -391,9 +370,8 @@ private:
     const char* extension() {
         int pick = static_cast<int>(m_random.below(static_cast<uint64_t>(m_extensionWeightTotal)));
         for (const auto& e : extensions) {
-            if (pick < e.weight) {
+            if (pick < e.weight)
                 return e.text;
-            }
             pick -= e.weight;
         }
         return "";
@@ -403,9 +381,8 @@ private:
     // Sizes stay below 2 GiB so that every walker agrees on the total.
     uint64_t fileSize() {
         const double r = m_random.unit();
-        if (r < 0.03) {
+        if (r < 0.03)
             return 0;
-        }
         if (r < 0.9995) {
             const double size = std::exp(std::log(4000.0) + 2.2 * m_random.normal());
             return size < 1                    ? 1
@@ -424,25 +401,23 @@ private:
         const int64_t year = 365 * day;
         const double r = m_random.unit();
         int64_t modified;
-        if (r < 0.15) {
+        if (r < 0.15)
             modified = m_now - static_cast<int64_t>(m_random.below(30 * day));
-        } else if (r < 0.70) {
+        else if (r < 0.70)
             modified = m_now - static_cast<int64_t>(m_random.below(5 * year));
-        } else if (r < 0.92) {
+        else if (r < 0.92)
             modified = m_now - 5 * year - static_cast<int64_t>(m_random.below(25 * year));
-        } else if (r < 0.96) {
+        else if (r < 0.96)
             modified = 315532800 - 1 - static_cast<int64_t>(m_random.below(10 * year)); // 1970s
-        } else if (r < 0.965) {
+        else if (r < 0.965)
             modified = -static_cast<int64_t>(m_random.below(20 * year)); // before 1970
-        } else if (r < 0.995) {
+        else if (r < 0.995)
             modified = m_now + static_cast<int64_t>(m_random.below(2 * year));
-        } else {
+        else
             modified = m_now + 13 * year + static_cast<int64_t>(m_random.below(60 * year));
-        }
         int64_t accessed = modified + static_cast<int64_t>(m_random.below(2 * year));
-        if (m_random.chance(0.05)) {
+        if (m_random.chance(0.05))
             accessed = modified - static_cast<int64_t>(m_random.below(year)); // read before written
-        }
         times[0].tv_sec = accessed;
         times[0].tv_nsec = static_cast<long>(m_random.below(1000000000));
         times[1].tv_sec = modified;
@@ -452,12 +427,10 @@ private:
     void setTimes(int fd, bool directory) {
         timespec times[2];
         stamps(times);
-        if (directory) {
+        if (directory)
             times[1].tv_nsec = 0;
-        }
-        if (futimens(fd, times) != 0) {
+        if (futimens(fd, times) != 0)
             fail("futimens", "");
-        }
     }
 
     [[noreturn]] static void fail(const char* call, const char* name) {

@@ -98,20 +98,22 @@ int main(int argc, char* argv[]) {
             failed = true;
     });
     const double firstLoad = millisecondsOf([&] { ReadStatFilesFromDisk(loaded, includeSection); });
-    const double save = medianMilliseconds(runs, [&] {
-        if (!WriteStatFilesToDisk(list, includeSection))
-            failed = true;
-    });
+    const double save = medianMilliseconds(
+        runs,
+        [&] {
+            if (!WriteStatFilesToDisk(list, includeSection))
+                failed = true;
+        });
     const double load =
         medianMilliseconds(runs, [&] { ReadStatFilesFromDisk(loaded, includeSection); });
     const double editorClose = medianMilliseconds(runs, [] {
-        TfrmStatList editor(includeSection);
+        TypeListEditor editor(includeSection);
         editor.show();
         editor.findChild<QPushButton*>(QStringLiteral("btClose"))->click();
     });
     // The editor's figure holds its showing too; this is the showing alone.
     const double editorShow = medianMilliseconds(runs, [] {
-        TfrmStatList editor(includeSection);
+        TypeListEditor editor(includeSection);
         editor.show();
     });
     if (failed || loaded.size() != list.size()) {

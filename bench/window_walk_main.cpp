@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
             return platform::MessageResult::Ok;
         });
 
-    TfrmStatistics window;
+    StatisticsWindow window;
     window.setWizardRunner([](QWidget*) {
         WizardAnswer answer;
         answer.drives = {drive_box::driveText('c')};
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     });
     window.show();
     const auto start = std::chrono::steady_clock::now();
-    window.btOK->click();
+    window.collectStatistics();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
 
     const MessagePump& pump = window.messagePump();

@@ -49,7 +49,7 @@ void DriveScan::scan() {
     m_host.fillCombinedGridDates();
     m_host.doFileTimes();
     m_host.doFileAges();
-    m_host.SortbyExtensionClick();
+    m_host.sortTypesByExtension();
 
     std::string status = "Finished - " + formatCount(m_stats.filesFound) + " files processed";
     if (m_stats.filesSelected != m_stats.filesFound)

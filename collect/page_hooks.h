@@ -10,12 +10,12 @@
 struct PageHooks {
     // Space page (index 0).
     std::function<void()>
-        clearSpaceFigures;             // empty lblTotal, lblFree, lblUsed, lblTot, lblPct, lblPct2
+        clearSpaceFigures;             // empty the capacity, free and used figures and their units
     std::function<void()> loadPalette; // initAColors with the palette choice
     std::function<void()> doDiskSize;
     std::function<void()> restartSpaceBar; // chartSpaceBar depth back to 1 percent
-    std::function<void()> turnSpacePies;   // one Timer1 tick with page 0 on view
-    std::function<void()> turnTypesPie;    // one Timer1 tick with page 1 on view
+    std::function<void()> turnSpacePies;   // one m_pieTimer tick with page 0 on view
+    std::function<void()> turnTypesPie;    // one m_pieTimer tick with page 1 on view
 
     // The fills after each drive's walk, in this order.
     std::function<void()> doOverHang; // only in single-drive runs
@@ -26,7 +26,7 @@ struct PageHooks {
     std::function<void()> fillCombinedGridDates;
     std::function<void()> doFileTimes;
     std::function<void()> doFileAges;
-    std::function<void()> SortbyExtensionClick;
+    std::function<void()> sortTypesByExtension;
 };
 
 // Calls the hook when a page has set it.

@@ -42,5 +42,5 @@ public:
     virtual void fillCombinedGridDates() {}
     virtual void doFileTimes() {}
     virtual void doFileAges() {}
-    virtual void SortbyExtensionClick() {}
+    virtual void sortTypesByExtension() {}
 };

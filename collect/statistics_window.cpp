@@ -2,6 +2,7 @@
 
 #include "app/helpers.h"
 #include "collect/drive_scan.h"
+#include "collect/named_controls.h"
 #include "collect/page_printing.h"
 #include "dates/combined_page.h"
 #include "dates/date_page.h"
@@ -42,7 +43,7 @@ constexpr const char* adKey = "Software\\Cydoor\\Adwr_53\\Loct_0";
 constexpr int notebookHeight = 382;
 constexpr int overlayTop = 19;
 
-const char* const pageCaptions[TfrmStatistics::pageCount] = {
+const char* const pageCaptions[StatisticsWindow::pageCount] = {
     "Space",   "Types",    "Sizes",    "Overhang",  "Access",
     "Created", "Modified", "Combined", "Attribute", "Time"};
 
@@ -54,7 +55,7 @@ std::string upperLetters(std::string text) {
 }
 
 std::optional<WizardAnswer> runWizard(QWidget* owner) {
-    TfrmWhichDrive wizard(owner);
+    WhichDriveWizard wizard(owner);
     if (wizard.exec() != QDialog::Accepted)
         return std::nullopt;
     return wizard.answer();
@@ -86,200 +87,228 @@ RaisedPanel* makeAdvertisementPanel(QWidget* overlay, const QRect& geometry) {
 
 } // namespace
 
-TfrmStatistics::TfrmStatistics(QWidget* parent)
-    : QDialog(parent), OvcNotebook1(new Notebook(this)),
-      btOK(makeButton(this, "btOK", "&Collect statistics", "Start collecting statistics",
-                      QRect(322, 387, 120, 25))),
-      btPrint(makeButton(this, "btPrint", "&Print page", "Print this page only",
-                         QRect(448, 387, 86, 25))),
-      btCancel(makeButton(this, "btCancel", "Close", "Cancel operation or close window",
-                          QRect(540, 387, 86, 25))),
-      StatusBar1(new QStatusBar(this)), pnlNotYet(new OverlayPanel(this)),
-      lblNotYet(new EffectLabel(QString::fromLatin1(notYetCaption), pnlNotYet)),
-      btAbort(new QPushButton(QStringLiteral("Abort"), pnlNotYet)),
-      EsLabel1(
-          new QLabel(QStringLiteral("Freeware sponsored by Velmor Corporation and :"), pnlNotYet)),
-      pnlAd(makeAdvertisementPanel(pnlNotYet, QRect(76, 272, 472, 65))), Timer1(new QTimer(this)), Timer2(new QTimer(this)),
-      pckStatDrive(new PickList), m_wizardRunner(runWizard), m_statusLabel(new QLabel) {
+StatisticsWindow::StatisticsWindow(QWidget* parent)
+    : QDialog(parent), m_notebook(new Notebook(this)),
+      m_collectButton(makeButton(this, "btOK", "&Collect statistics", "Start collecting statistics",
+                                 QRect(322, 387, 120, 25))),
+      m_printButton(makeButton(this, "btPrint", "&Print page", "Print this page only",
+                               QRect(448, 387, 86, 25))),
+      m_closeButton(makeButton(this, "btCancel", "Close", "Cancel operation or close window",
+                               QRect(540, 387, 86, 25))),
+      m_statusBar(new QStatusBar(this)), m_notYetPanel(new OverlayPanel(this)),
+      m_notYetCaption(new EffectLabel(QString::fromLatin1(notYetCaption), m_notYetPanel)),
+      m_abortButton(new QPushButton(QStringLiteral("Abort"), m_notYetPanel)),
+      m_sponsorLabel(new QLabel(QStringLiteral("Freeware sponsored by Velmor Corporation and :"),
+                                m_notYetPanel)),
+      m_adPanel(makeAdvertisementPanel(m_notYetPanel, QRect(76, 272, 472, 65))),
+      m_pieTimer(new QTimer(this)), m_barTimer(new QTimer(this)), m_spaceDriveList(new PickList),
+      m_wizardRunner(runWizard), m_statusLabel(new QLabel) {
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(QStringLiteral("File Statistics Not Yet Collected"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(clientWidth, clientHeight);
 
-    OvcNotebook1->setObjectName(QStringLiteral("OvcNotebook1"));
-    OvcNotebook1->setGeometry(0, 0, clientWidth, notebookHeight);
-    OvcNotebook1->setTabSize(QSize(63, 18));
-    OvcNotebook1->setActiveCaptionColor(Qt::red);
-    pckStatDrive->setObjectName(QStringLiteral("pckStatDrive"));
-    pckStatDrive->setMarkStyle(PickList::MarkStyle::checkBox);
+    m_notebook->setObjectName(QStringLiteral("OvcNotebook1"));
+    m_notebook->setGeometry(0, 0, clientWidth, notebookHeight);
+    m_notebook->setTabSize(QSize(63, 18));
+    m_notebook->setActiveCaptionColor(Qt::red);
+    m_spaceDriveList->setObjectName(QStringLiteral("pckStatDrive"));
+    m_spaceDriveList->setMarkStyle(PickList::MarkStyle::checkBox);
     createPages();
+    resolveNamedControls();
 
-    btOK->setDefault(true);
+    m_collectButton->setDefault(true);
 
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, clientHeight - 19, clientWidth, 19);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    m_statusBar->setGeometry(0, clientHeight - 19, clientWidth, 19);
     m_statusLabel->setObjectName(QStringLiteral("StatusBar1Text"));
-    StatusBar1->addWidget(m_statusLabel, 1);
+    m_statusBar->addWidget(m_statusLabel, 1);
 
-    pnlNotYet->setObjectName(QStringLiteral("pnlNotYet"));
-    pnlNotYet->resize(625, 359);
-    lblNotYet->setObjectName(QStringLiteral("lblNotYet"));
-    lblNotYet->setGeometry(16, 24, 593, 140);
-    lblNotYet->setFontFace(QStringLiteral("Times New Roman"), 36);
-    lblNotYet->setTextColor(Qt::blue);
-    lblNotYet->setEffect(EffectLabel::TextEffect::extruded);
-    lblNotYet->setShadowColor(QColor(0x80, 0x80, 0x00)); // olive
-    lblNotYet->setDepth(4);
-    lblNotYet->setAlignment(Qt::AlignCenter);
-    lblNotYet->setWordWrap(true);
-    lblNotYet->setAttribute(Qt::WA_TransparentForMouseEvents);
-    btAbort->setObjectName(QStringLiteral("btAbort"));
-    btAbort->setGeometry(270, 176, 85, 25);
-    EsLabel1->setObjectName(QStringLiteral("EsLabel1"));
-    EsLabel1->setGeometry(76, 252, 472, 16);
-    EsLabel1->setStyleSheet(QStringLiteral("color: gray; background: transparent;"));
-    pnlAd->setObjectName(QStringLiteral("pnlAd"));
-    pnlAd->setBevels(RaisedPanel::Bevel::lowered, RaisedPanel::Bevel::none, 1);
-    pnlAd->setCursor(Qt::PointingHandCursor);
+    m_notYetPanel->setObjectName(QStringLiteral("pnlNotYet"));
+    m_notYetPanel->resize(625, 359);
+    m_notYetCaption->setObjectName(QStringLiteral("lblNotYet"));
+    m_notYetCaption->setGeometry(16, 24, 593, 140);
+    m_notYetCaption->setFontFace(QStringLiteral("Times New Roman"), 36);
+    m_notYetCaption->setTextColor(Qt::blue);
+    m_notYetCaption->setEffect(EffectLabel::TextEffect::extruded);
+    m_notYetCaption->setShadowColor(QColor(0x80, 0x80, 0x00)); // olive
+    m_notYetCaption->setDepth(4);
+    m_notYetCaption->setAlignment(Qt::AlignCenter);
+    m_notYetCaption->setWordWrap(true);
+    m_notYetCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_abortButton->setObjectName(QStringLiteral("btAbort"));
+    m_abortButton->setGeometry(270, 176, 85, 25);
+    m_sponsorLabel->setObjectName(QStringLiteral("EsLabel1"));
+    m_sponsorLabel->setGeometry(76, 252, 472, 16);
+    m_sponsorLabel->setStyleSheet(QStringLiteral("color: gray; background: transparent;"));
+    m_adPanel->setObjectName(QStringLiteral("pnlAd"));
+    m_adPanel->setBevels(RaisedPanel::Bevel::lowered, RaisedPanel::Bevel::none, 1);
+    m_adPanel->setCursor(Qt::PointingHandCursor);
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(50);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(50);
+    m_pieTimer->setObjectName(QStringLiteral("Timer1"));
+    m_pieTimer->setInterval(50);
+    m_barTimer->setObjectName(QStringLiteral("Timer2"));
+    m_barTimer->setInterval(50);
 
-    connect(btOK, &QPushButton::clicked, this, [this] { btOKClick(); });
-    connect(btAbort, &QPushButton::clicked, this, [this] { btAbortClick(); });
-    connect(btPrint, &QPushButton::clicked, this, [this] { btPrintClick(); });
-    connect(btCancel, &QPushButton::clicked, this, [this] { btCancelClick(); });
-    connect(OvcNotebook1, &Notebook::pageChanged, this,
-            [this](int index) { OvcNotebook1PageChanged(index); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(
+        m_collectButton, &QPushButton::clicked, this, [this] { collectStatistics(); });
+    connect(
+        m_abortButton, &QPushButton::clicked, this, [this] { onAbortClicked(); });
+    connect(
+        m_printButton, &QPushButton::clicked, this, [this] { printCurrentPage(); });
+    connect(
+        m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
+    connect(
+        m_notebook, &Notebook::pageChanged, this, [this](int index) { onPageChanged(index); });
+    connect(
+        m_pieTimer, &QTimer::timeout, this, [this] { onPieTimerTick(); });
     m_pump.setBeforeRun([this] { showStatusText(); });
     qApp->installEventFilter(this);
 
-    FormCreate();
+    showNotYetCollected();
 }
 
-TfrmStatistics::~TfrmStatistics() = default;
+StatisticsWindow::~StatisticsWindow() = default;
 
-void TfrmStatistics::createPages() {
+void StatisticsWindow::createPages() {
     // The pages are created here, in tab order, and the hooks the walk and the window call are
     // pointed at them.
-    pgSpace = new SpacePage(*pckStatDrive, *Timer1, *Timer2);
-    pgTypes = new TypesPage(m_stats, m_selection, m_barColors);
-    pgSizes = new SizesPage(m_stats, m_barColors);
-    pgOverhang = new OverhangPage(m_stats);
-    pgAttribute = new AttributePage(m_stats);
+    m_spacePage = new SpacePage(*m_spaceDriveList, *m_pieTimer, *m_barTimer);
+    m_typesPage = new TypesPage(m_stats, m_selection, m_barColors);
+    m_sizesPage = new SizesPage(m_stats, m_barColors);
+    m_overhangPage = new OverhangPage(m_stats);
+    m_attributePage = new AttributePage(m_stats);
     m_datePages = std::make_unique<DatePages>(m_stats, m_barColors);
-    pgAccess = m_datePages->page(DateKind::Accessed);
-    pgCreated = m_datePages->page(DateKind::Created);
-    pgModified = m_datePages->page(DateKind::Modified);
-    pgCombined = m_datePages->combined();
-    pgTime = new TimePage(m_stats);
-    QWidget* const pages[pageCount] = {pgSpace,   pgTypes,    pgSizes,    pgOverhang,  pgAccess,
-                                       pgCreated, pgModified, pgCombined, pgAttribute, pgTime};
+    m_accessPage = m_datePages->page(DateKind::Accessed);
+    m_createdPage = m_datePages->page(DateKind::Created);
+    m_modifiedPage = m_datePages->page(DateKind::Modified);
+    m_combinedPage = m_datePages->combined();
+    m_timePage = new TimePage(m_stats);
+    QWidget* const pages[pageCount] = {
+        m_spacePage,   m_typesPage,    m_sizesPage,    m_overhangPage,  m_accessPage,
+        m_createdPage, m_modifiedPage, m_combinedPage, m_attributePage, m_timePage};
     for (int index = 0; index < pageCount; ++index)
-        OvcNotebook1->addPage(QString::fromLatin1(pageCaptions[index]), pages[index]);
+        m_notebook->addPage(QString::fromLatin1(pageCaptions[index]), pages[index]);
 
-    m_hooks.clearSpaceFigures = [this] { pgSpace->clearFigures(); };
-    m_hooks.doDiskSize = [this] { pgSpace->doDiskSize(); };
-    m_hooks.restartSpaceBar = [this] { pgSpace->restartBar(); };
-    m_hooks.turnSpacePies = [this] { pgSpace->pieTick(); };
+    m_hooks.clearSpaceFigures = [this] { m_spacePage->clearFigures(); };
+    m_hooks.doDiskSize = [this] { m_spacePage->doDiskSize(); };
+    m_hooks.restartSpaceBar = [this] { m_spacePage->restartBar(); };
+    m_hooks.turnSpacePies = [this] { m_spacePage->pieTick(); };
     // The bar grows only while the Space page is in front; elsewhere the timer stops itself.
-    connect(Timer2, &QTimer::timeout, this, [this] {
-        if (OvcNotebook1->currentIndex() == pageSpace)
-            pgSpace->growTick();
-        else
-            Timer2->stop();
-    });
+    connect(
+        m_barTimer, &QTimer::timeout, this,
+        [this] {
+            if (m_notebook->currentIndex() == pageSpace)
+                m_spacePage->growTick();
+            else
+                m_barTimer->stop();
+        });
 
     m_hooks.loadPalette = [this] { m_barColors.initAColors(true, 0); };
-    m_hooks.doOverHang = [this] { pgOverhang->doOverHang(); };
-    m_hooks.doFileTypes = [this] { pgTypes->doFileTypes(); };
-    m_hooks.doFileSizes = [this] { pgSizes->doFileSizes(); };
-    m_hooks.doFileAttrs = [this] { pgAttribute->doFileAttrs(); };
-    for (DatePage* page : {pgAccess, pgCreated, pgModified})
+    m_hooks.doOverHang = [this] { m_overhangPage->doOverHang(); };
+    m_hooks.doFileTypes = [this] { m_typesPage->doFileTypes(); };
+    m_hooks.doFileSizes = [this] { m_sizesPage->doFileSizes(); };
+    m_hooks.doFileAttrs = [this] { m_attributePage->doFileAttrs(); };
+    for (DatePage* page : {m_accessPage, m_createdPage, m_modifiedPage})
         m_hooks.fillGridDates[static_cast<std::size_t>(page->kind())] = [page] {
             page->fillGridDates();
         };
-    m_hooks.fillCombinedGridDates = [this] { pgCombined->fillCombinedGridDates(); };
-    m_hooks.doFileTimes = [this] { pgTime->doFileTimes(); };
+    m_hooks.fillCombinedGridDates = [this] { m_combinedPage->fillCombinedGridDates(); };
+    m_hooks.doFileTimes = [this] { m_timePage->doFileTimes(); };
     m_hooks.doFileAges = [this] { m_datePages->doFileAges(); };
-    m_hooks.SortbyExtensionClick = [this] {
-        pgTypes->SortbyExtensionClick(pgTypes->sortItem(TypesSortItem::SortbyExtension));
-    };
-    m_hooks.turnTypesPie = [this] { pgTypes->pieTick(); };
+    m_hooks.sortTypesByExtension = [this] { m_typesPage->sortBy(TypesSortItem::SortbyExtension); };
+    m_hooks.turnTypesPie = [this] { m_typesPage->pieTick(); };
 
-    // Timer1 is shared: the Types pie and the Space pies both turn on it.
-    connect(pgTypes, &TypesPage::pieTimerEnabled, Timer1, [this](bool on) {
-        if (on)
-            Timer1->start();
-        else
-            Timer1->stop();
-    });
-    connect(pgTypes, &TypesPage::pieTimerToggled, Timer1, [this] {
-        if (Timer1->isActive())
-            Timer1->stop();
-        else
-            Timer1->start();
-    });
-    connect(pgOverhang, &OverhangPage::overhangPageDisabled, OvcNotebook1,
-            [this] { OvcNotebook1->setPageEnabled(pageOverhang, false); });
+    // The pie timer is shared: the Types pie and the Space pies both turn on it.
+    connect(
+        m_typesPage, &TypesPage::pieTimerEnabled, m_pieTimer,
+        [this](bool on) {
+            if (on)
+                m_pieTimer->start();
+            else
+                m_pieTimer->stop();
+        });
+    connect(
+        m_typesPage, &TypesPage::pieTimerToggled, m_pieTimer,
+        [this] {
+            if (m_pieTimer->isActive())
+                m_pieTimer->stop();
+            else
+                m_pieTimer->start();
+        });
+    connect(m_overhangPage, &OverhangPage::overhangPageDisabled, m_notebook,
+            [this] { m_notebook->setPageEnabled(pageOverhang, false); });
 }
 
-TextGrid& TfrmStatistics::gridTypes() {
-    return pgTypes->gridTypes->model();
+void StatisticsWindow::resolveNamedControls() {
+    NamedControls runSensitive = findNamedControls(*this, runSensitiveControls);
+    requireNamedControls(runSensitive, "The statistics window");
+    m_runSensitive = std::move(runSensitive.found);
+    for (int index = 0; index < pageCount; ++index) {
+        const char* const chart = printedChartName(index);
+        if (*chart != '\0')
+            requireNamedControls(findNamedControls(*m_notebook->page(index), {&chart, 1}),
+                                 pageCaptions[index]);
+    }
 }
 
-void TfrmStatistics::FormCreate() {
-    OvcNotebook1->setCurrentIndex(pageSpace);
+QWidget* StatisticsWindow::notebookPage(PageIndex index) const {
+    return m_notebook->page(index);
+}
+
+TextGrid& StatisticsWindow::gridTypes() {
+    return m_typesPage->gridTypes().model();
+}
+
+void StatisticsWindow::showNotYetCollected() {
+    m_notebook->setCurrentIndex(pageSpace);
     m_collected = false;
-    pnlNotYet->cover();
-    btAbort->hide();
-    pnlNotYet->move(0, overlayTop);
+    m_notYetPanel->cover();
+    m_abortButton->hide();
+    m_notYetPanel->move(0, overlayTop);
     callHook(m_hooks.clearSpaceFigures);
-    pckStatDrive->clear();
+    m_spaceDriveList->clear();
     for (const DriveListEntry& entry : machineDriveList(DriveListKind::spacePage))
-        pckStatDrive->setMarked(pckStatDrive->addItem(toText(entry.text)), entry.marked);
+        m_spaceDriveList->setMarked(m_spaceDriveList->addItem(toText(entry.text)), entry.marked);
     callHook(m_hooks.loadPalette);
 }
 
-void TfrmStatistics::showEvent(QShowEvent* event) {
+void StatisticsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    onShown();
 }
 
-void TfrmStatistics::FormShow() {
+void StatisticsWindow::onShown() {
     writeTypesHeadings(gridTypes());
     callHook(m_hooks.doDiskSize);
-    OvcNotebook1PageChanged(OvcNotebook1->currentIndex());
+    onPageChanged(m_notebook->currentIndex());
     if (platform::userKeyExists(adKey))
         platform::writeUserInteger(adKey, "DeftExpsLen", 45);
-    const auto panel = static_cast<std::intptr_t>(pnlAd->winId());
+    const auto panel = static_cast<std::intptr_t>(m_adPanel->winId());
     platform::AdShow({53, 1, 0, panel, 1, 1, 470, 65, 1, 0, 1, 1, 0, 0});
 }
 
-void TfrmStatistics::closeEvent(QCloseEvent* event) {
-    FormCloseQuery();
+void StatisticsWindow::closeEvent(QCloseEvent* event) {
+    onClosing();
     event->accept();
 }
 
-void TfrmStatistics::FormCloseQuery() {
+void StatisticsWindow::onClosing() {
     platform::AdClose(0, 0, 0);
 }
 
-void TfrmStatistics::reject() {
-    btCancelClick();
+void StatisticsWindow::reject() {
+    onCloseClicked();
 }
 
-void TfrmStatistics::btAbortClick() {
+void StatisticsWindow::onAbortClicked() {
     if (m_collecting)
         m_abortRequested = true;
 }
 
-void TfrmStatistics::btCancelClick() {
+void StatisticsWindow::onCloseClicked() {
     if (m_collecting) {
         m_abortRequested = true;
         return;
@@ -287,65 +316,64 @@ void TfrmStatistics::btCancelClick() {
     QDialog::reject();
 }
 
-void TfrmStatistics::OvcNotebook1PageChanged(int index) {
+void StatisticsWindow::onPageChanged(int index) {
     if (index == pageSpace) {
         callHook(m_hooks.restartSpaceBar);
         callHook(m_hooks.doDiskSize);
-        pnlNotYet->hide();
-        Timer2->start();
+        m_notYetPanel->hide();
+        m_barTimer->start();
     } else {
-        pnlNotYet->setVisible(!m_collected);
+        m_notYetPanel->setVisible(!m_collected);
     }
     if (m_collecting)
-        pnlNotYet->cover();
+        m_notYetPanel->cover();
 }
 
-void TfrmStatistics::Timer1Timer() {
-    if (m_inTimer1Tick)
+void StatisticsWindow::onPieTimerTick() {
+    if (m_inPieTick)
         return;
-    m_inTimer1Tick = true;
-    if (OvcNotebook1->currentIndex() == pageSpace)
+    m_inPieTick = true;
+    if (m_notebook->currentIndex() == pageSpace)
         callHook(m_hooks.turnSpacePies);
-    else if (OvcNotebook1->currentIndex() == pageTypes)
+    else if (m_notebook->currentIndex() == pageTypes)
         callHook(m_hooks.turnTypesPie);
-    m_inTimer1Tick = false;
+    m_inPieTick = false;
 }
 
-void TfrmStatistics::btPrintClick() {
-    const int index = OvcNotebook1->currentIndex();
-    printStatisticsPage(*this, *OvcNotebook1->page(index), index, *pgTypes->gridTypes,
+void StatisticsWindow::printCurrentPage() {
+    const int index = m_notebook->currentIndex();
+    printStatisticsPage(*this, *m_notebook->page(index), index, m_typesPage->gridTypes(),
                         m_currentDrive);
 }
 
-void TfrmStatistics::disenable(bool enabled) {
-    for (const char* name : runSensitiveControls)
-        if (auto* control = findChild<QWidget*>(QString::fromLatin1(name)))
-            control->setEnabled(enabled);
+void StatisticsWindow::disenable(bool enabled) {
+    for (QWidget* control : m_runSensitive)
+        control->setEnabled(enabled);
 }
 
-void TfrmStatistics::setStatusText(const std::string& text) {
+void StatisticsWindow::setStatusText(const std::string& text) {
     m_statusText = text;
     m_statusShown = false;
 }
 
-QString TfrmStatistics::shownStatusText() const {
+QString StatisticsWindow::shownStatusText() const {
     return m_statusLabel->text();
 }
 
-void TfrmStatistics::showStatusText() {
+void StatisticsWindow::showStatusText() {
     if (m_statusShown)
         return;
     m_statusLabel->setText(toText(m_statusText));
     m_statusShown = true;
 }
 
-bool TfrmStatistics::eventFilter(QObject* watched, QEvent* event) {
+bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == qApp && event->type() == QEvent::Quit)
         m_terminating = true;
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmStatistics::btOKClick() {
+void StatisticsWindow::collectStatistics() {
     m_selection.drives.clear();
     if (const std::optional<WizardAnswer> answer = m_wizardRunner(this))
         handOverWizardAnswer(*answer, m_selection);
@@ -373,16 +401,16 @@ void TfrmStatistics::btOKClick() {
                  "be disabled.  You may quit the analysis at any time by clicking CANCEL or by "
                  "pressing ESC.");
     m_stats.clearVariables(&gridTypes());
-    OvcNotebook1->setPageEnabled(pageOverhang, m_selection.drives.size() == 1);
+    m_notebook->setPageEnabled(pageOverhang, m_selection.drives.size() == 1);
 
     for (const std::string& entry : m_selection.drives)
         if (!collectDrive(entry, driveListText))
             break;
     // The Space page needs no run, so it stays uncovered even when no drive could be walked.
-    pnlNotYet->setVisible(!m_collected && OvcNotebook1->currentIndex() != pageSpace);
+    m_notYetPanel->setVisible(!m_collected && m_notebook->currentIndex() != pageSpace);
 }
 
-bool TfrmStatistics::collectDrive(const std::string& entry, std::string& driveListText) {
+bool StatisticsWindow::collectDrive(const std::string& entry, std::string& driveListText) {
     if (m_abortRequested)
         return false;
     m_currentDrive = entry;
@@ -392,19 +420,19 @@ bool TfrmStatistics::collectDrive(const std::string& entry, std::string& driveLi
     computeClusterSize(m_stats, entry);
 
     m_collecting = true;
-    lblNotYet->setText(QString::fromLatin1(collectingCaption));
-    btAbort->show();
-    pnlNotYet->cover();
-    const bool pieTurning = Timer1->isActive();
-    Timer1->stop();
+    m_notYetCaption->setText(QString::fromLatin1(collectingCaption));
+    m_abortButton->show();
+    m_notYetPanel->cover();
+    const bool pieTurning = m_pieTimer->isActive();
+    m_pieTimer->stop();
     m_pump.restart();
     DriveScan(m_stats, *this).scan();
     showStatusText();
     // The Types page's fill starts the timer for its pie view: put back exactly what was before.
     if (pieTurning)
-        Timer1->start();
+        m_pieTimer->start();
     else
-        Timer1->stop();
+        m_pieTimer->stop();
     m_collected = true;
     m_collecting = false;
 
@@ -417,63 +445,63 @@ bool TfrmStatistics::collectDrive(const std::string& entry, std::string& driveLi
     return true;
 }
 
-bool TfrmStatistics::isThisSelected(std::string_view fileName) const {
+bool StatisticsWindow::isThisSelected(std::string_view fileName) const {
     return m_selection.isThisSelected(fileName);
 }
 
-bool TfrmStatistics::overhangEnabled() const {
-    return OvcNotebook1->isPageEnabled(pageOverhang);
+bool StatisticsWindow::overhangEnabled() const {
+    return m_notebook->isPageEnabled(pageOverhang);
 }
 
-int TfrmStatistics::chosenDriveCount() const {
+int StatisticsWindow::chosenDriveCount() const {
     return static_cast<int>(m_selection.drives.size());
 }
 
-void TfrmStatistics::pumpMessages() {
+void StatisticsWindow::pumpMessages() {
     if (m_pumpHook)
         m_pumpHook();
     m_pump.pump();
 }
 
-void TfrmStatistics::setBusyCursor(bool busy) {
+void StatisticsWindow::setBusyCursor(bool busy) {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
 }
 
-void TfrmStatistics::doOverHang() {
+void StatisticsWindow::doOverHang() {
     callHook(m_hooks.doOverHang);
 }
 
-void TfrmStatistics::doFileTypes() {
+void StatisticsWindow::doFileTypes() {
     callHook(m_hooks.doFileTypes);
 }
 
-void TfrmStatistics::doFileSizes() {
+void StatisticsWindow::doFileSizes() {
     callHook(m_hooks.doFileSizes);
 }
 
-void TfrmStatistics::doFileAttrs() {
+void StatisticsWindow::doFileAttrs() {
     callHook(m_hooks.doFileAttrs);
 }
 
-void TfrmStatistics::fillGridDates(DateKind kind) {
+void StatisticsWindow::fillGridDates(DateKind kind) {
     callHook(m_hooks.fillGridDates[static_cast<std::size_t>(kind)]);
 }
 
-void TfrmStatistics::fillCombinedGridDates() {
+void StatisticsWindow::fillCombinedGridDates() {
     callHook(m_hooks.fillCombinedGridDates);
 }
 
-void TfrmStatistics::doFileTimes() {
+void StatisticsWindow::doFileTimes() {
     callHook(m_hooks.doFileTimes);
 }
 
-void TfrmStatistics::doFileAges() {
+void StatisticsWindow::doFileAges() {
     callHook(m_hooks.doFileAges);
 }
 
-void TfrmStatistics::SortbyExtensionClick() {
-    callHook(m_hooks.SortbyExtensionClick);
+void StatisticsWindow::sortTypesByExtension() {
+    callHook(m_hooks.sortTypesByExtension);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// TfrmStatistics, the statistics window: a notebook of ten statistics pages over the three
+// StatisticsWindow, the statistics window: a notebook of ten statistics pages over the three
 // buttons "&Collect statistics", "&Print page" and "Close", a status bar, and the overlay
-// pnlNotYet that covers the pages (never the Space page) until a first run has collected
+// m_notYetPanel that covers the pages (never the Space page) until a first run has collected
 // something and covers every page while a drive is walked. The window owns the accumulators,
 // the selection and the run: the wizard, the capacity check, the start message and the walk of
 // each chosen drive. The walk happens inside the click handler and reaches the window only
@@ -9,7 +9,9 @@
 // served by the message pump between files.
 //
 // The ten pages are made in createPages(), which points the pageHooks() at them; their
-// run-sensitive controls carry the object names that disenable() and printing look for.
+// run-sensitive controls and printed charts carry the object names that disenable() and
+// printing look for. The window resolves every such name when it is made and stops the program
+// with the name when one has no control, so a renamed control cannot be skipped unnoticed.
 
 #include "collect/drive_statistics.h"
 #include "collect/message_pump.h"
@@ -27,6 +29,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class AttributePage;
 class CombinedPage;
@@ -47,9 +50,9 @@ class SpacePage;
 class TimePage;
 class TypesPage;
 
-class TfrmStatistics final : public QDialog, public ScanHost {
+class StatisticsWindow final : public QDialog, public ScanHost {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(TfrmStatistics)
+    Q_DISABLE_COPY_MOVE(StatisticsWindow)
 
 public:
     // Shows the wizard modally and gives its answer, nothing when it was cancelled. Tests replace
@@ -78,8 +81,8 @@ public:
         "rgSize2",   "rgAccess0",    "rgAccess1",  "rgAccess2",  "rgCreate0",
         "rgCreate1", "rgCreate2",    "rgModify0",  "rgModify1",  "rgModify2"};
 
-    explicit TfrmStatistics(QWidget* parent = nullptr);
-    ~TfrmStatistics() override;
+    explicit StatisticsWindow(QWidget* parent = nullptr);
+    ~StatisticsWindow() override;
 
     [[nodiscard]] const DriveStatistics& statistics() const { return m_stats; }
     [[nodiscard]] const SelectionFilter& selection() const { return m_selection; }
@@ -102,13 +105,13 @@ public:
     [[nodiscard]] QString shownStatusText() const;
 
     // The handlers of the window's own controls.
-    void btOKClick();
-    void btAbortClick();
-    void btCancelClick();
-    void OvcNotebook1PageChanged(int index);
-    void Timer1Timer();
+    void collectStatistics();
+    void onAbortClicked();
+    void onCloseClicked();
+    void onPageChanged(int index);
+    void onPieTimerTick();
     // Prints what the page on view shows (collect/page_printing).
-    void btPrintClick();
+    void printCurrentPage();
 
     // ScanHost: what the walk asks of the window.
     [[nodiscard]] const std::string& currentDrive() const override { return m_currentDrive; }
@@ -120,7 +123,7 @@ public:
     // Stores the text; the bar shows it when the pump runs or the walk ends.
     void setStatusText(const std::string& text) override;
     void pumpMessages() override;
-    // Enables or disables every run-sensitive control that exists; missing ones are skipped.
+    // Enables or disables every run-sensitive control.
     void disenable(bool enabled) override;
     void setBusyCursor(bool busy) override;
     void doOverHang() override;
@@ -131,34 +134,14 @@ public:
     void fillCombinedGridDates() override;
     void doFileTimes() override;
     void doFileAges() override;
-    void SortbyExtensionClick() override;
+    void sortTypesByExtension() override;
 
-    Notebook* const OvcNotebook1;
-    QPushButton* const btOK;
-    QPushButton* const btPrint;
-    QPushButton* const btCancel;
-    QStatusBar* const StatusBar1;
-    OverlayPanel* const pnlNotYet;
-    EffectLabel* const lblNotYet;
-    QPushButton* const btAbort;
-    QLabel* const EsLabel1;
-    RaisedPanel* const pnlAd;
-    QTimer* const Timer1;
-    QTimer* const Timer2;
-    // The Space page's drive list, built when the window is made; the main window draws the
-    // space of its entries.
-    PickList* const pckStatDrive;
-    // The pages, in tab order as far as they exist.
-    SpacePage* pgSpace = nullptr;
-    TypesPage* pgTypes = nullptr;
-    SizesPage* pgSizes = nullptr;
-    OverhangPage* pgOverhang = nullptr;
-    AttributePage* pgAttribute = nullptr;
-    DatePage* pgAccess = nullptr;
-    DatePage* pgCreated = nullptr;
-    DatePage* pgModified = nullptr;
-    CombinedPage* pgCombined = nullptr;
-    TimePage* pgTime = nullptr;
+    // The page at index, as the page class it is (tests look into pages through it).
+    template <typename Page> [[nodiscard]] Page* pageAt(PageIndex index) const {
+        return dynamic_cast<Page*>(notebookPage(index));
+    }
+    // The Space page's drive list; the main window draws the space of its entries.
+    [[nodiscard]] const PickList& spaceDriveList() const { return *m_spaceDriveList; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -169,11 +152,42 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    Notebook* const m_notebook;
+    QPushButton* const m_collectButton;
+    QPushButton* const m_printButton;
+    QPushButton* const m_closeButton;
+    QStatusBar* const m_statusBar;
+    OverlayPanel* const m_notYetPanel;
+    EffectLabel* const m_notYetCaption;
+    QPushButton* const m_abortButton;
+    QLabel* const m_sponsorLabel;
+    RaisedPanel* const m_adPanel;
+    QTimer* const m_pieTimer;
+    QTimer* const m_barTimer;
+    PickList* const m_spaceDriveList; // built when the window is made
+
+    // The pages, in tab order.
+    SpacePage* m_spacePage = nullptr;
+    TypesPage* m_typesPage = nullptr;
+    SizesPage* m_sizesPage = nullptr;
+    OverhangPage* m_overhangPage = nullptr;
+    AttributePage* m_attributePage = nullptr;
+    DatePage* m_accessPage = nullptr;
+    DatePage* m_createdPage = nullptr;
+    DatePage* m_modifiedPage = nullptr;
+    CombinedPage* m_combinedPage = nullptr;
+    TimePage* m_timePage = nullptr;
+    // The controls disenable() switches, found once by their object names.
+    std::vector<QWidget*> m_runSensitive;
+
     // Fills the notebook with its ten pages, in tab order.
     void createPages();
-    void FormCreate();
-    void FormShow();
-    void FormCloseQuery();
+    [[nodiscard]] QWidget* notebookPage(PageIndex index) const;
+    // Finds the run-sensitive controls and checks that every page's printed chart exists.
+    void resolveNamedControls();
+    void showNotYetCollected();
+    void onShown();
+    void onClosing();
     void showStatusText();
     // Walks one chosen drive: false when the run must stop (an abort).
     [[nodiscard]] bool collectDrive(const std::string& entry, std::string& driveListText);
@@ -194,6 +208,6 @@ private:
     bool m_collecting = false;
     bool m_collected = false;
     bool m_statusShown = true;
-    bool m_inTimer1Tick = false;
+    bool m_inPieTick = false;
     bool m_terminating = false;
 };

@@ -19,8 +19,8 @@ inline constexpr int combinedGridRows = 11;
 void fillCombinedGridDates(TextGrid& grid, const TextGrid& gridModify,
                            const DriveStatistics& stats);
 
-// The settings of chartCombine that never change: Series8 (Modified, yellow), Series7 (Created,
-// green) and Series6 (Accessed, red), narrow bars side by side offset from each other.
+// The settings of chartCombine that never change: the Modified (yellow), Created
+// (green) and Accessed (red) series, narrow bars side by side offset from each other.
 void setUpCombinedChart(ChartModel& chart);
 
 // The series of the kind in chartCombine.

@@ -21,57 +21,63 @@ const std::vector<int> gridWidths{119, 97, 78, 86, 71, 85, 72};
 
 } // namespace
 
-CombinedPage::CombinedPage(const DriveStatistics& stats, const TextGrid& gridModify,
+CombinedPage::CombinedPage(const DriveStatistics& stats, const TextGrid& modifiedListing,
                            BarPalette& barColors, QWidget* parent)
-    : QWidget(parent), gridCombine(new StringGrid(this)), chartCombine(new Chart(this)),
-      frame(new PageFrame(radioNames, "SpeedButton4", this)), rgCombine0(frame->radio(0)),
-      rbCombine1(frame->radio(1)), rbCombine2(frame->radio(2)), SpeedButton4(frame->noteButton()),
-      m_stats(stats), m_gridModify(gridModify), m_barColors(barColors) {
+    : QWidget(parent), m_gridCombine(new StringGrid(this)), m_chartCombine(new Chart(this)),
+      m_frame(new PageFrame(radioNames, "SpeedButton4", this)), m_listingButton(m_frame->radio(0)),
+      m_byMegabytesButton(m_frame->radio(1)), m_byFileCountButton(m_frame->radio(2)),
+      m_noteButton(m_frame->noteButton()), m_stats(stats), m_modifiedListing(modifiedListing),
+      m_barColors(barColors) {
     setObjectName(QStringLiteral("CombinedPage"));
 
-    gridCombine->setObjectName(QStringLiteral("gridCombine"));
-    gridCombine->model().setColumnCount(combinedGridColumns);
-    gridCombine->model().setRowCount(combinedGridRows);
-    gridCombine->setColumnWidths(gridWidths);
-    setUpReadOnlyGrid(*gridCombine);
-    gridCombine->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    gridCombine->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_gridCombine->setObjectName(QStringLiteral("gridCombine"));
+    m_gridCombine->model().setColumnCount(combinedGridColumns);
+    m_gridCombine->model().setRowCount(combinedGridRows);
+    m_gridCombine->setColumnWidths(gridWidths);
+    setUpReadOnlyGrid(*m_gridCombine);
+    m_gridCombine->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_gridCombine->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int gridWidth =
-        std::accumulate(gridWidths.begin(), gridWidths.end(), 0) + 2 * gridCombine->frameWidth();
-    const int gridHeight = combinedGridRows * 19 + 2 * gridCombine->frameWidth();
-    gridCombine->setGeometry((datePageWidth - gridWidth) / 2, 40, gridWidth, gridHeight);
-    gridCombine->hide();
+        std::accumulate(gridWidths.begin(), gridWidths.end(), 0) + 2 * m_gridCombine->frameWidth();
+    const int gridHeight = combinedGridRows * 19 + 2 * m_gridCombine->frameWidth();
+    m_gridCombine->setGeometry((datePageWidth - gridWidth) / 2, 40, gridWidth, gridHeight);
+    m_gridCombine->hide();
 
-    chartCombine->setObjectName(QStringLiteral("chartCombine"));
-    chartCombine->setGeometry(4, 4, datePageWidth - 8, frame->y() - 8);
-    setUpCombinedChart(chartCombine->model());
+    m_chartCombine->setObjectName(QStringLiteral("chartCombine"));
+    m_chartCombine->setGeometry(4, 4, datePageWidth - 8, m_frame->y() - 8);
+    setUpCombinedChart(m_chartCombine->model());
 
-    for (QRadioButton* button : {rgCombine0, rbCombine1, rbCombine2})
-        connect(button, &QRadioButton::clicked, this, [this] { rgAccessClick(); });
-    connect(SpeedButton4, &QToolButton::clicked, this, [this] { SpeedButton4Click(); });
+    for (QRadioButton* button : {m_listingButton, m_byMegabytesButton, m_byFileCountButton})
+        connect(
+            button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
+    connect(m_noteButton, &QToolButton::clicked, this, [this] { onNoteClicked(); });
 }
 
 void CombinedPage::fillCombinedGridDates() {
-    gridCombine->setSelection(20, 20);
-    ::fillCombinedGridDates(gridCombine->model(), m_gridModify, m_stats);
+    m_gridCombine->setSelection(20, 20);
+    ::fillCombinedGridDates(m_gridCombine->model(), m_modifiedListing, m_stats);
 }
 
 bool CombinedPage::byMegabytes() const {
-    return rbCombine1->isChecked();
+    return m_byMegabytesButton->isChecked();
+}
+
+void CombinedPage::undoChartZoom() {
+    m_chartCombine->undoZoom();
 }
 
 void CombinedPage::fillSeries(DateKind kind) {
-    fillCombinedSeries(chartCombine->model(), kind, m_stats, byMegabytes(), m_barColors);
+    fillCombinedSeries(m_chartCombine->model(), kind, m_stats, byMegabytes(), m_barColors);
 }
 
-void CombinedPage::rgAccessClick() {
-    const bool listing = rgCombine0->isChecked();
-    gridCombine->setVisible(listing);
-    chartCombine->setVisible(!listing);
+void CombinedPage::onViewButtonClicked() {
+    const bool listing = m_listingButton->isChecked();
+    m_gridCombine->setVisible(listing);
+    m_chartCombine->setVisible(!listing);
     if (!listing)
         emit chartsRequested();
 }
 
-void CombinedPage::SpeedButton4Click() {
+void CombinedPage::onNoteClicked() {
     showInfo("This chart combines the Accessed, Created and Modified charts");
 }

@@ -22,30 +22,33 @@ class CombinedPage final : public QWidget {
     Q_DISABLE_COPY_MOVE(CombinedPage)
 
 public:
-    // gridModify is the Modified page's listing, whose class labels the listing copies.
-    CombinedPage(const DriveStatistics& stats, const TextGrid& gridModify, BarPalette& barColors,
-                 QWidget* parent = nullptr);
+    // modifiedListing is the Modified page's listing, whose class labels the listing copies.
+    CombinedPage(const DriveStatistics& stats, const TextGrid& modifiedListing,
+                 BarPalette& barColors, QWidget* parent = nullptr);
 
     void fillCombinedGridDates();
-    // Refills the kind's bars from rbCombine1/rbCombine2.
+    // Refills the kind's bars by megabytes or by file counts, as the radio buttons ask.
     void fillSeries(DateKind kind);
-    void rgAccessClick();
-    void SpeedButton4Click();
     [[nodiscard]] bool byMegabytes() const;
-
-    StringGrid* const gridCombine;
-    Chart* const chartCombine;
-    PageFrame* const frame;
-    QRadioButton* const rgCombine0; // "Listing"
-    QRadioButton* const rbCombine1; // "Chart by Size (in MB)"
-    QRadioButton* const rbCombine2; // "Chart by Number of Files"
-    QToolButton* const SpeedButton4;
+    // The chart back to its whole extent before the charts are redrawn together.
+    void undoChartZoom();
 
 signals:
     void chartsRequested();
 
 private:
+    // Listing: shows the grid and stops; a chart mode shows the chart and asks for all charts.
+    void onViewButtonClicked();
+    void onNoteClicked();
+
+    StringGrid* const m_gridCombine;
+    Chart* const m_chartCombine;
+    PageFrame* const m_frame;
+    QRadioButton* const m_listingButton;     // "rgCombine0", "Listing"
+    QRadioButton* const m_byMegabytesButton; // "rbCombine1", "Chart by Size (in MB)"
+    QRadioButton* const m_byFileCountButton; // "rbCombine2", "Chart by Number of Files"
+    QToolButton* const m_noteButton;         // "SpeedButton4"
     const DriveStatistics& m_stats;
-    const TextGrid& m_gridModify;
+    const TextGrid& m_modifiedListing;
     BarPalette& m_barColors;
 };

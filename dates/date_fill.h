@@ -39,8 +39,7 @@ void fillAgeSeries(ChartSeries& series, const AgeArray& values, bool inMegabytes
                    bool oneColor, BarPalette& barColors);
 
 // The settings of a date chart that never change: one horizontal bar series of gradient bars
-// with percent marks (HorizBarSeries1, 2 or 3 by kind), the legend listing the bar values last
-// bar first.
+// with percent marks, the legend listing the bar values last bar first.
 void setUpDateChart(ChartModel& chart, DateKind kind);
 
 // Undoes any zoom, sets the title of the mode and refills the bars in many colours, by

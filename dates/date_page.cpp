@@ -58,56 +58,62 @@ constexpr int gridWidths[3] = {194, 189, 140};
 
 DatePage::DatePage(DateKind kind, const DriveStatistics& stats, BarPalette& barColors,
                    QWidget* parent)
-    : QWidget(parent), grid(new StringGrid(this)), chart(new Chart(this)),
-      frame(new PageFrame(namesOf(kind).radios, namesOf(kind).note, this)),
-      rgListing(frame->radio(0)), rgBySize(frame->radio(1)), rgByNumber(frame->radio(2)),
-      noteButton(frame->noteButton()), m_kind(kind), m_stats(stats), m_barColors(barColors) {
+    : QWidget(parent), m_grid(new StringGrid(this)), m_chart(new Chart(this)),
+      m_frame(new PageFrame(namesOf(kind).radios, namesOf(kind).note, this)),
+      m_listingButton(m_frame->radio(0)), m_byMegabytesButton(m_frame->radio(1)),
+      m_byFileCountButton(m_frame->radio(2)), m_noteButton(m_frame->noteButton()), m_kind(kind),
+      m_stats(stats), m_barColors(barColors) {
     const KindNames& names = namesOf(kind);
     setObjectName(QString::fromLatin1(names.page));
 
-    grid->setObjectName(QString::fromLatin1(names.grid));
-    grid->model().setColumnCount(datesGridColumns);
-    grid->model().setRowCount(datesGridRows);
-    grid->setColumnWidths({gridWidths[0], gridWidths[1], gridWidths[2]});
-    setUpReadOnlyGrid(*grid);
-    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const int gridWidth = gridWidths[0] + gridWidths[1] + gridWidths[2] + 2 * grid->frameWidth();
-    const int gridHeight = datesGridRows * 19 + 2 * grid->frameWidth();
-    grid->setGeometry((datePageWidth - gridWidth) / 2, 40, gridWidth, gridHeight);
-    grid->hide();
+    m_grid->setObjectName(QString::fromLatin1(names.grid));
+    m_grid->model().setColumnCount(datesGridColumns);
+    m_grid->model().setRowCount(datesGridRows);
+    m_grid->setColumnWidths({gridWidths[0], gridWidths[1], gridWidths[2]});
+    setUpReadOnlyGrid(*m_grid);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int gridWidth = gridWidths[0] + gridWidths[1] + gridWidths[2] + 2 * m_grid->frameWidth();
+    const int gridHeight = datesGridRows * 19 + 2 * m_grid->frameWidth();
+    m_grid->setGeometry((datePageWidth - gridWidth) / 2, 40, gridWidth, gridHeight);
+    m_grid->hide();
 
-    chart->setObjectName(QString::fromLatin1(names.chart));
-    chart->setGeometry(4, 4, datePageWidth - 8, frame->y() - 8);
-    setUpDateChart(chart->model(), kind);
+    m_chart->setObjectName(QString::fromLatin1(names.chart));
+    m_chart->setGeometry(4, 4, datePageWidth - 8, m_frame->y() - 8);
+    setUpDateChart(m_chart->model(), kind);
 
-    for (QRadioButton* button : {rgListing, rgBySize, rgByNumber})
-        connect(button, &QRadioButton::clicked, this, [this] { rgAccessClick(); });
-    connect(noteButton, &QToolButton::clicked, this, [this] { noteClick(); });
+    for (QRadioButton* button : {m_listingButton, m_byMegabytesButton, m_byFileCountButton})
+        connect(
+            button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
+    connect(m_noteButton, &QToolButton::clicked, this, [this] { onNoteClicked(); });
 }
 
 void DatePage::fillGridDates() {
-    grid->setSelection(20, 20);
-    ::fillGridDates(dateGridHeading(m_kind), grid->model(), ageBytes(m_stats, m_kind),
+    m_grid->setSelection(20, 20);
+    ::fillGridDates(dateGridHeading(m_kind), m_grid->model(), ageBytes(m_stats, m_kind),
                     ageCounts(m_stats, m_kind));
 }
 
+const TextGrid& DatePage::listing() const {
+    return m_grid->model();
+}
+
 bool DatePage::byMegabytes() const {
-    return rgBySize->isChecked();
+    return m_byMegabytesButton->isChecked();
 }
 
 void DatePage::fillChart() {
-    fillDateChart(chart->model(), m_kind, m_stats, byMegabytes(), m_barColors);
+    fillDateChart(m_chart->model(), m_kind, m_stats, byMegabytes(), m_barColors);
 }
 
-void DatePage::rgAccessClick() {
-    const bool listing = rgListing->isChecked();
-    grid->setVisible(listing);
-    chart->setVisible(!listing);
+void DatePage::onViewButtonClicked() {
+    const bool listing = m_listingButton->isChecked();
+    m_grid->setVisible(listing);
+    m_chart->setVisible(!listing);
     if (!listing)
         emit chartsRequested();
 }
 
-void DatePage::noteClick() {
+void DatePage::onNoteClicked() {
     showInfo(namesOf(m_kind).noteText);
 }

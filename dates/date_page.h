@@ -1,8 +1,8 @@
 #pragma once
 // The Access, Created and Modified pages (notebook pages 4, 5 and 6): one class, one instance
 // per kind of stamp. Each shows the ten age classes of its kind as a listing or as a horizontal
-// bar chart of megabytes or of file counts. A chart mode redraws every date chart, so the page
-// only asks for that (chartsRequested); the coordinator in date_pages does the redrawing.
+// bar chart of megabytes or of file counts. A chart mode redraws every date chart, so the
+// page only asks for that (chartsRequested); the coordinator in date_pages does the redrawing.
 
 #include "dates/date_kind.h"
 
@@ -15,6 +15,7 @@ class PageFrame;
 class QToolButton;
 class QRadioButton;
 class StringGrid;
+class TextGrid;
 
 class DatePage final : public QWidget {
     Q_OBJECT
@@ -30,24 +31,26 @@ public:
     void fillGridDates();
     // Redraws the chart from the radio buttons; the many-colour palette is loaded on the way.
     void fillChart();
-    // Listing: shows the grid and stops; a chart mode shows the chart and asks for all charts.
-    void rgAccessClick();
-    // SpeedButton1Click, SpeedButton2Click or SpeedButton3Click, by kind.
-    void noteClick();
     [[nodiscard]] bool byMegabytes() const;
-
-    StringGrid* const grid;         // gridAccess, gridCreate or gridModify
-    Chart* const chart;             // chartAccess, chartCreate or chartModify
-    PageFrame* const frame;         // the strip of buttons along the bottom
-    QRadioButton* const rgListing;  // rg..0 "Listing"
-    QRadioButton* const rgBySize;   // rg..1 "Chart by Size (in MB)"
-    QRadioButton* const rgByNumber; // rg..2 "Chart by Number of Files"
-    QToolButton* const noteButton;  // SpeedButton1, 2 or 3
+    // The listing's cells, whose class labels the Combined page copies.
+    [[nodiscard]] const TextGrid& listing() const;
 
 signals:
     void chartsRequested();
 
 private:
+    // Listing: shows the grid and stops; a chart mode shows the chart and asks for all charts.
+    void onViewButtonClicked();
+    // The note of the page's kind.
+    void onNoteClicked();
+
+    StringGrid* const m_grid;                // "gridAccess", "gridCreate" or "gridModify"
+    Chart* const m_chart;                    // "chartAccess", "chartCreate" or "chartModify"
+    PageFrame* const m_frame;                // the strip of buttons along the bottom
+    QRadioButton* const m_listingButton;     // "rg..0", "Listing"
+    QRadioButton* const m_byMegabytesButton; // "rg..1", "Chart by Size (in MB)"
+    QRadioButton* const m_byFileCountButton; // "rg..2", "Chart by Number of Files"
+    QToolButton* const m_noteButton;         // "SpeedButton1", "2" or "3"
     const DateKind m_kind;
     const DriveStatistics& m_stats;
     BarPalette& m_barColors;

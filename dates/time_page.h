@@ -18,13 +18,14 @@ public:
     explicit TimePage(const DriveStatistics& stats, QWidget* parent = nullptr);
 
     void doFileTimes();
-    void sbTimeChange();
-    void SpeedButton5Click();
-
-    Chart* const Chart4;
-    QScrollBar* const sbTime;
-    QToolButton* const SpeedButton5;
 
 private:
+    // The scroll bar sets the chart's 3D depth.
+    void onDepthChanged();
+    void onNoteClicked();
+
+    Chart* const m_timeChart;        // "Chart4"
+    QScrollBar* const m_depthBar;    // "sbTime"
+    QToolButton* const m_noteButton; // "SpeedButton5"
     const DriveStatistics& m_stats;
 };

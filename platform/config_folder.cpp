@@ -14,16 +14,14 @@ std::string configFolder() {
         const char* home = std::getenv("HOME");
         base = std::string(home != nullptr ? home : "") + "/.config";
     }
-    while (base.size() > 1 && base.back() == '/') {
+    while (base.size() > 1 && base.back() == '/')
         base.pop_back();
-    }
     return (base == "/" ? std::string() : base) + "/tally99";
 }
 
 std::string configFilePath(const std::string& fileName) {
-    if (fileName.find('/') != std::string::npos) {
+    if (fileName.find('/') != std::string::npos)
         return fileName;
-    }
     return configFolder() + "/" + fileName;
 }
 

@@ -62,31 +62,25 @@ struct DirectorySearch::State {
                                                     STATX_MTIME | STATX_BTIME
                                               : STATX_TYPE;
             if (::statx(AT_FDCWD, listing->cName(index), AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC,
-                        mask, &status) != 0) {
+                        mask, &status) != 0)
                 return false;
-            }
             fileType = IFTODT(status.stx_mode);
         }
         data.attributes = attributesOfType(fileType);
-        if (data.name.front() == '.' && !isDotEntry(data.name)) {
+        if (data.name.front() == '.' && !isDotEntry(data.name))
             data.attributes |= attrHidden;
-        }
         if (withDetails && fileType != DT_DIR) {
-            if ((status.stx_mode & 0222) == 0 && fileType != DT_LNK) {
+            if ((status.stx_mode & 0222) == 0 && fileType != DT_LNK)
                 data.attributes |= attrReadOnly;
-            }
-            if (fileType == DT_REG) {
+            if (fileType == DT_REG)
                 data.size = status.stx_size;
-            }
             data.lastWriteTime = fileTimeOf(status.stx_mtime);
             data.lastAccessTime = fileTimeOf(status.stx_atime);
-            if ((status.stx_mask & STATX_BTIME) != 0) {
+            if ((status.stx_mask & STATX_BTIME) != 0)
                 data.creationTime = fileTimeOf(status.stx_btime);
-            }
         }
-        if (driveAttributes != nullptr) {
+        if (driveAttributes != nullptr)
             takeDriveAttributes(index, fileType);
-        }
         return true;
     }
 
@@ -94,20 +88,16 @@ struct DirectorySearch::State {
     // depends on it), files when details are asked for; never links or special files.
     void takeDriveAttributes(std::size_t index, unsigned fileType) {
         const bool isDirectory = fileType == DT_DIR;
-        if (isDotEntry(data.name) || !(isDirectory || (withDetails && fileType == DT_REG))) {
+        if (isDotEntry(data.name) || !(isDirectory || (withDetails && fileType == DT_REG)))
             return;
-        }
-        if (const auto kept = driveAttributes->attributesOf(listing->cName(index), isDirectory)) {
+        if (const auto kept = driveAttributes->attributesOf(listing->cName(index), isDirectory))
             data.attributes = withDriveAttributes(data.attributes, *kept);
-        }
     }
 
     bool advance() {
-        while (listing != nullptr && next < listing->size()) {
-            if (describe(next++) && (data.attributes & skipMask) == 0) {
+        while (listing != nullptr && next < listing->size())
+            if (describe(next++) && (data.attributes & skipMask) == 0)
                 return true;
-            }
-        }
         data = FindData{};
         return false;
     }
@@ -119,9 +109,8 @@ DirectorySearch::~DirectorySearch() = default;
 
 bool DirectorySearch::findFirst(std::uint32_t skipMask, bool withDetails) {
     close();
-    if (!m_state->ownListing.read()) {
+    if (!m_state->ownListing.read())
         return false;
-    }
     return findFirst(m_state->ownListing, skipMask, withDetails);
 }
 

@@ -23,11 +23,9 @@ std::string readKernelFile(const std::string& path) {
 constexpr const char* automaticDrivesUsed = "the automatic drives are used";
 
 std::string lowerCase(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
             c = char(c - 'A' + 'a');
-        }
-    }
     return text;
 }
 
@@ -36,16 +34,14 @@ std::map<dev_t, std::string> labelsByDevice() {
     std::map<dev_t, std::string> labels;
     const std::string folder = "/dev/disk/by-label";
     DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) {
+    if (dir == nullptr)
         return labels;
-    }
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name = entry->d_name;
         struct stat device {};
         if (name == "." || name == ".." ||
-            ::stat((folder + "/" + std::string(name)).c_str(), &device) != 0) {
+            ::stat((folder + "/" + std::string(name)).c_str(), &device) != 0)
             continue;
-        }
         labels.emplace(device.st_rdev, DriveTable::labelFromLinkName(name));
     }
     ::closedir(dir);
@@ -61,26 +57,21 @@ bool isRemovableDevice(unsigned major, unsigned minor) {
     base.append(number, std::to_chars(number, number + sizeof number, minor).ptr);
     for (const auto* file : {"/removable", "/../removable"}) {
         const auto text = readKernelFile(base + file);
-        if (!text.empty()) {
+        if (!text.empty())
             return text[0] == '1';
-        }
     }
     return false;
 }
 
 int typeOfMount(const MountEntry& mount) {
-    if (isRemoteFileSystem(mount.fsType)) {
+    if (isRemoteFileSystem(mount.fsType))
         return driveRemote;
-    }
-    if (mount.fsType == "iso9660" || mount.fsType == "udf") {
+    if (mount.fsType == "iso9660" || mount.fsType == "udf")
         return driveCdrom;
-    }
-    if (mount.fsType == "tmpfs" || mount.fsType == "ramfs") {
+    if (mount.fsType == "tmpfs" || mount.fsType == "ramfs")
         return driveRamdisk;
-    }
-    if (mount.major != 0 && isRemovableDevice(mount.major, mount.minor)) {
+    if (mount.major != 0 && isRemovableDevice(mount.major, mount.minor))
         return driveRemovable;
-    }
     return driveFixed;
 }
 
@@ -101,30 +92,24 @@ std::optional<DiskSpace> spaceFromText(std::string_view text) {
     const char* p = text.data();
     const char* end = text.data() + text.size();
     while (count < 3) {
-        while (p < end && *p == ' ') {
+        while (p < end && *p == ' ')
             ++p;
-        }
         const auto parsed = std::from_chars(p, end, numbers[count]);
-        if (parsed.ec != std::errc{}) {
+        if (parsed.ec != std::errc{})
             return std::nullopt;
-        }
         ++count;
         p = parsed.ptr;
-        while (p < end && *p == ' ') {
+        while (p < end && *p == ' ')
             ++p;
-        }
-        if (p == end) {
+        if (p == end)
             break;
-        }
         // A comma after the third number would open a fourth field.
-        if (*p != ',' || count == 3) {
+        if (*p != ',' || count == 3)
             return std::nullopt;
-        }
         ++p;
     }
-    if (count < 2 || p != end) {
+    if (count < 2 || p != end)
         return std::nullopt;
-    }
     return DiskSpace{numbers[0], numbers[1], numbers[2]};
 }
 
@@ -137,9 +122,8 @@ const MountEntry* containingMount(const std::vector<MountEntry>& mounts,
         const bool inside =
             point == "/" || (folder.compare(0, point.size(), point) == 0 &&
                              (folder.size() == point.size() || folder[point.size()] == '/'));
-        if (inside && (best == nullptr || point.size() >= best->mountPoint.size())) {
+        if (inside && (best == nullptr || point.size() >= best->mountPoint.size()))
             best = &mount;
-        }
     }
     return best;
 }
@@ -149,14 +133,12 @@ DriveInfo infoOfMount(const MountEntry& mount, const std::string& directory,
     DriveInfo info;
     info.directory = directory;
     info.type = typeOfMount(mount);
-    if (info.type == driveRemote) {
+    if (info.type == driveRemote)
         info.networkConnection = mount.source;
-    }
     if (directory == mount.mountPoint) {
         const auto label = labels.find(makedev(mount.major, mount.minor));
-        if (label != labels.end()) {
+        if (label != labels.end())
             info.label = label->second;
-        }
     }
     return info;
 }
@@ -201,27 +183,22 @@ DriveTable DriveTable::build(const std::vector<MountEntry>& mounts, const IniDoc
                 continue;
             }
             std::string directory = *folder;
-            while (directory.size() > 1 && directory.back() == '/') {
+            while (directory.size() > 1 && directory.back() == '/')
                 directory.pop_back();
-            }
             const MountEntry* mount = containingMount(mounts, directory);
             slot = mount != nullptr ? infoOfMount(*mount, directory, labels)
                                     : DriveInfo{directory, driveFixed, {}, {}, {}};
         }
-        if (!slot) {
+        if (!slot)
             continue;
-        }
-        if (const auto label = drivesIni.value("Labels", key)) {
+        if (const auto label = drivesIni.value("Labels", key))
             slot->label = *label;
-        }
         if (const auto type = drivesIni.value("Types", key)) {
-            if (const auto code = typeFromName(*type)) {
+            if (const auto code = typeFromName(*type))
                 slot->type = *code;
-            }
         }
-        if (const auto space = drivesIni.value("Space", key)) {
+        if (const auto space = drivesIni.value("Space", key))
             slot->space = spaceFromText(*space);
-        }
     }
     return table;
 }
@@ -245,12 +222,10 @@ std::string DriveTable::labelFromLinkName(std::string_view name) {
 }
 
 const DriveInfo* DriveTable::drive(char letter) const {
-    if (letter >= 'A' && letter <= 'Z') {
+    if (letter >= 'A' && letter <= 'Z')
         letter = char(letter - 'A' + 'a');
-    }
-    if (letter < 'a' || letter > 'z') {
+    if (letter < 'a' || letter > 'z')
         return nullptr;
-    }
     const auto& slot = m_drives[std::size_t(letter - 'a')];
     return slot ? &*slot : nullptr;
 }

@@ -15,9 +15,8 @@ std::optional<DriveTable>& cachedTable() {
 
 DriveTable& loadedTable() {
     auto& table = cachedTable();
-    if (!table) {
+    if (!table)
         table = DriveTable::fromSystem();
-    }
     return *table;
 }
 
@@ -29,11 +28,9 @@ const DriveInfo* driveInfo(char letter) {
 
 std::uint32_t logicalDrives() {
     std::uint32_t mask = 0;
-    for (char letter = 'a'; letter <= 'z'; ++letter) {
-        if (driveInfo(letter) != nullptr) {
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        if (driveInfo(letter) != nullptr)
             mask |= 1U << (letter - 'a');
-        }
-    }
     return mask;
 }
 
@@ -59,16 +56,13 @@ std::string networkConnection(char letter) {
 
 std::optional<DiskSpace> diskFreeSpace(char letter) {
     const auto* drive = driveInfo(letter);
-    if (drive == nullptr) {
+    if (drive == nullptr)
         return std::nullopt;
-    }
-    if (drive->space) {
+    if (drive->space)
         return drive->space;
-    }
     struct statvfs status {};
-    if (::statvfs(drive->directory.c_str(), &status) != 0) {
+    if (::statvfs(drive->directory.c_str(), &status) != 0)
         return std::nullopt;
-    }
     const std::uint64_t fragment = status.f_frsize != 0 ? status.f_frsize : status.f_bsize;
     return DiskSpace{std::uint64_t(status.f_blocks) * fragment,
                      std::uint64_t(status.f_bfree) * fragment, fragment};
@@ -79,18 +73,14 @@ std::optional<char> mapFolderAsDrive(const std::string& directory, std::uint32_t
         return (lettersInUse & (1U << (letter - 'a'))) == 0;
     };
     std::optional<char> chosen;
-    for (char letter = 'd'; letter <= 'z' && !chosen; ++letter) {
-        if (available(letter) && driveInfo(letter) == nullptr) {
+    for (char letter = 'd'; letter <= 'z' && !chosen; ++letter)
+        if (available(letter) && driveInfo(letter) == nullptr)
             chosen = letter;
-        }
-    }
     // With every letter taken the folder needs none of its own: it stands in for a drive that
     // this run does not walk.
-    for (char letter = 'z'; letter >= 'a' && !chosen; --letter) {
-        if (available(letter)) {
+    for (char letter = 'z'; letter >= 'a' && !chosen; --letter)
+        if (available(letter))
             chosen = letter;
-        }
-    }
     if (chosen) {
         DriveInfo info;
         info.directory = directory;

@@ -42,9 +42,8 @@ CivilDate civilFromDayNumber(std::int64_t days) {
 std::int64_t utcOffsetAt(std::int64_t unixSeconds) {
     const auto t = time_t(unixSeconds);
     tm local{};
-    if (localtime_r(&t, &local) == nullptr) {
+    if (localtime_r(&t, &local) == nullptr)
         return 0;
-    }
     return local.tm_gmtoff;
 }
 
@@ -80,9 +79,8 @@ public:
     }
 
     [[nodiscard]] std::int64_t offsetAt(std::int64_t unixSeconds) const {
-        if (unixSeconds < first || unixSeconds >= last) {
+        if (unixSeconds < first || unixSeconds >= last)
             return utcOffsetAt(unixSeconds);
-        }
         const auto next = std::upper_bound(m_starts.begin(), m_starts.end(), unixSeconds);
         return m_offsets[std::size_t(next - m_starts.begin()) - 1];
     }
@@ -148,27 +146,23 @@ const ZoneOffsets& zoneOffsets() {
 FileTime fileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
     constexpr auto maxSeconds =
         std::int64_t(std::numeric_limits<FileTime>::max() / ticksPerSecond) - epochDifference - 1;
-    if (seconds < -epochDifference || seconds > maxSeconds) {
+    if (seconds < -epochDifference || seconds > maxSeconds)
         return 0;
-    }
     return FileTime(seconds + epochDifference) * ticksPerSecond + nanoseconds / 100;
 }
 
 std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
-    if (fileTime == 0) {
+    if (fileTime == 0)
         return 0;
-    }
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
-    if (unixSeconds < ZoneOffsets::first || unixSeconds >= ZoneOffsets::last) {
+    if (unixSeconds < ZoneOffsets::first || unixSeconds >= ZoneOffsets::last)
         return 0;
-    }
     const std::int64_t local = unixSeconds + zoneOffsets().offsetAt(unixSeconds);
     const std::int64_t days = floorDiv(local, secondsPerDay);
     const auto secondOfDay = unsigned(local - days * secondsPerDay);
     const unsigned dateWord = packedDates().wordOf(days);
-    if (dateWord == 0) {
+    if (dateWord == 0)
         return 0;
-    }
     const unsigned timeWord =
         ((secondOfDay / 3600) << 11) | ((secondOfDay / 60 % 60) << 5) | (secondOfDay % 60 / 2);
     return (dateWord << 16) | timeWord;

@@ -18,9 +18,8 @@ std::optional<Locale>& storedLocale() {
 
 const Locale& currentLocale() {
     auto& locale = storedLocale();
-    if (!locale) {
+    if (!locale)
         locale = systemLocale();
-    }
     return *locale;
 }
 
@@ -44,9 +43,8 @@ Locale localeFrom(const QLocale& conventions) {
 
 std::string formatShortTime(int hour, int minute) {
     const QTime time(hour, minute);
-    if (!time.isValid()) {
+    if (!time.isValid())
         return {};
-    }
     // The system locale names AM and PM in the user's language; the format is ours.
     const auto format = QString::fromStdString(currentLocale().shortTimeFormat);
     return QLocale::system().toString(time, format).toStdString();

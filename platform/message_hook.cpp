@@ -19,17 +19,15 @@ BeepHook& beepHook() {
 } // namespace
 
 MessageResult showMessageBox(MessageKind kind, const std::string& title, const std::string& text) {
-    if (messageHook()) {
+    if (messageHook())
         return messageHook()(kind, title, text);
-    }
     std::cerr << title << ": " << text << std::endl;
     return kind == MessageKind::Confirmation ? MessageResult::No : MessageResult::Ok;
 }
 
 void messageBeep() {
-    if (beepHook()) {
+    if (beepHook())
         beepHook()();
-    }
 }
 
 void setMessageHook(MessageHook hook) {

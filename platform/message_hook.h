@@ -13,8 +13,8 @@ enum class MessageKind { Error, Information, Confirmation };
 enum class MessageResult { Ok, Yes, No, Cancel };
 
 // Error and Information boxes have one OK button; Confirmation has Yes, No and Cancel.
-using MessageHook =
-    std::function<MessageResult(MessageKind kind, const std::string& title, const std::string& text)>;
+using MessageHook = std::function<MessageResult(MessageKind kind, const std::string& title,
+                                                const std::string& text)>;
 using BeepHook = std::function<void()>;
 
 MessageResult showMessageBox(MessageKind kind, const std::string& title, const std::string& text);

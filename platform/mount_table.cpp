@@ -23,9 +23,8 @@ constexpr std::array<std::string_view, 16> remoteTypes = {
 
 // The folder itself or anything inside it.
 bool isInside(std::string_view path, std::string_view folder) {
-    if (folder == "/") {
+    if (folder == "/")
         return true;
-    }
     return path.substr(0, folder.size()) == folder &&
            (path.size() == folder.size() || path[folder.size()] == '/');
 }
@@ -54,9 +53,8 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     std::size_t start = 0;
     while (start < line.size()) {
         const auto end = std::min(line.find(' ', start), line.size());
-        if (end > start) {
+        if (end > start)
             fields.push_back(line.substr(start, end - start));
-        }
         start = end + 1;
     }
     return fields;
@@ -64,9 +62,8 @@ std::vector<std::string_view> splitFields(std::string_view line) {
 
 bool parseDevice(std::string_view text, unsigned& major, unsigned& minor) {
     const auto colon = text.find(':');
-    if (colon == std::string_view::npos) {
+    if (colon == std::string_view::npos)
         return false;
-    }
     const auto first = std::from_chars(text.data(), text.data() + colon, major);
     const auto second = std::from_chars(text.data() + colon + 1, text.data() + text.size(), minor);
     return first.ec == std::errc{} && first.ptr == text.data() + colon &&
@@ -74,9 +71,8 @@ bool parseDevice(std::string_view text, unsigned& major, unsigned& minor) {
 }
 
 bool isPseudo(const MountEntry& mount) {
-    if (std::find(pseudoTypes.begin(), pseudoTypes.end(), mount.fsType) != pseudoTypes.end()) {
+    if (std::find(pseudoTypes.begin(), pseudoTypes.end(), mount.fsType) != pseudoTypes.end())
         return true;
-    }
     return std::any_of(systemFolders.begin(), systemFolders.end(),
                        [&](std::string_view folder) { return isInside(mount.mountPoint, folder); });
 }
@@ -92,17 +88,14 @@ std::vector<MountEntry> parseMountInfo(std::string_view text) {
         start = end + 1;
         // id, parent, major:minor, root, mount point, options, optional fields..., "-", type,
         // source, super options
-        if (fields.size() < 10) {
+        if (fields.size() < 10)
             continue;
-        }
         const auto separator = std::find(fields.begin() + 6, fields.end(), "-");
-        if (fields.end() - separator < 3) {
+        if (fields.end() - separator < 3)
             continue;
-        }
         MountEntry mount;
-        if (!parseDevice(fields[2], mount.major, mount.minor)) {
+        if (!parseDevice(fields[2], mount.major, mount.minor))
             continue;
-        }
         mount.root = decodeOctalEscapes(fields[3]);
         mount.mountPoint = decodeOctalEscapes(fields[4]);
         mount.fsType = decodeOctalEscapes(separator[1]);
@@ -130,24 +123,21 @@ assignDriveLetters(const std::vector<MountEntry>& mounts,
 
     std::vector<LetteredMount> drives;
     drives.push_back({'c', MountEntry{0, 0, "/", "/", "", ""}});
-    if (const auto root = visible.find("/"); root != visible.end()) {
+    if (const auto root = visible.find("/"); root != visible.end())
         drives.front().mount = *root->second;
-    }
 
     // Mount order decides which mount of a file system is the original one.
     std::vector<const MountEntry*> listed{&drives.front().mount};
     std::vector<const MountEntry*> candidates;
     for (const auto* mount : inOrder) {
-        if (mount->mountPoint == "/" || isPseudo(*mount)) {
+        if (mount->mountPoint == "/" || isPseudo(*mount))
             continue;
-        }
         const bool shownAlready = std::any_of(listed.begin(), listed.end(), [&](const auto* seen) {
             return seen->major == mount->major && seen->minor == mount->minor &&
                    isInside(mount->root, seen->root);
         });
-        if (shownAlready || !isFolder(mount->mountPoint)) {
+        if (shownAlready || !isFolder(mount->mountPoint))
             continue;
-        }
         listed.push_back(mount);
         candidates.push_back(mount);
     }
@@ -155,9 +145,8 @@ assignDriveLetters(const std::vector<MountEntry>& mounts,
               [](const auto* a, const auto* b) { return a->mountPoint < b->mountPoint; });
     char letter = 'd';
     for (const auto* mount : candidates) {
-        if (letter > 'z') {
+        if (letter > 'z')
             break;
-        }
         drives.push_back({letter++, *mount});
     }
     return drives;

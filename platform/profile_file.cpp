@@ -19,9 +19,8 @@ bool writeAll(int fd, const std::string& text) {
     while (done < text.size()) {
         const auto written = ::write(fd, text.data() + done, text.size() - done);
         if (written < 0) {
-            if (errno == EINTR) {
+            if (errno == EINTR)
                 continue;
-            }
             return false;
         }
         done += std::size_t(written);
@@ -37,9 +36,8 @@ bool replaceFileAtomically(const std::string& path, const std::string& text) {
     std::filesystem::create_directories(folder, error);
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
+    if (fd < 0)
         return false;
-    }
     struct stat old {};
     const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, text) && ::fsync(fd) == 0;
@@ -62,13 +60,11 @@ bool replaceFileAtomically(const std::string& path, const std::string& text) {
 std::optional<std::string> linkTarget(std::string path) {
     for (int links = 0; links < 40; ++links) {
         std::error_code error;
-        if (!std::filesystem::is_symlink(path, error)) {
+        if (!std::filesystem::is_symlink(path, error))
             return path;
-        }
         const auto target = std::filesystem::read_symlink(path, error);
-        if (error) {
+        if (error)
             return std::nullopt;
-        }
         path = (std::filesystem::path(path).parent_path() / target).string();
     }
     return std::nullopt;
@@ -79,9 +75,8 @@ std::optional<std::string> linkTarget(std::string path) {
 // are looked at themselves: a file without any is read-only for every user.
 bool mayReplace(const std::string& path) {
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
+    if (::stat(path.c_str(), &status) != 0)
         return errno == ENOENT;
-    }
     return S_ISREG(status.st_mode) && (status.st_mode & 0222) != 0 &&
            ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
@@ -103,13 +98,11 @@ bool writePrivateProfileString(const std::string& section, const std::string& ke
 bool writePrivateProfileStrings(const std::string& section, const std::vector<IniEntry>& keys,
                                 const std::string& fileName) {
     const auto target = linkTarget(configFilePath(fileName));
-    if (!target || !mayReplace(*target)) {
+    if (!target || !mayReplace(*target))
         return false;
-    }
     auto document = IniDocument::loadForUpdate(*target);
-    if (!document) {
+    if (!document)
         return false;
-    }
     document->setValues(section, keys);
     const auto text = document->text();
     // A file that no look-up would read is not written.

@@ -11,7 +11,8 @@ char foldLetter(char c) {
 } // namespace
 
 bool sameRegistryName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return foldLetter(x) == foldLetter(y); });
+    return std::ranges::equal(
+        a, b, [](char x, char y) { return foldLetter(x) == foldLetter(y); });
 }
 
 RegistryKey::RegistryKey(std::vector<std::pair<std::string, std::string>> values)

@@ -193,10 +193,9 @@ private:
     }
 
     void forgetLevels() {
-        for (const Level& level : m_levels) {
+        for (const Level& level : m_levels)
             if (level.parentFd >= 0)
                 ::close(level.parentFd);
-        }
         m_levels.clear();
         m_lostAt = noDepth;
     }

@@ -21,8 +21,8 @@ struct AttributeFigures {
 // marks of the value as "#,##0.## %".
 void setUpAttributeChart(ChartModel& chart);
 
-// Refills HorizBarSeries4 (shares of the counts, red) and HorizBarSeries5 (shares of the bytes,
-// blue), each added archive, system, read-only, hidden so that hidden is the top bar. A chart
+// Refills the series of the shares of the counts (red) and of the shares of the bytes (blue),
+// each added archive, system, read-only, hidden so that hidden is the top bar. A chart
 // whose sum is 0 stays empty.
 void fillAttributeCharts(ChartModel& countChart, ChartModel& bytesChart,
                          const DriveStatistics& stats);

@@ -61,20 +61,20 @@ Chart* makeChart(QWidget* parent, const char* name, const Column& column) {
 } // namespace
 
 AttributePage::AttributePage(const DriveStatistics& stats, QWidget* parent)
-    : QWidget(parent), lblNHidden(makeFigure(this, "lblNHidden", countColumn, 0)),
-      lblNReadOnly(makeFigure(this, "lblNReadOnly", countColumn, 1)),
-      lblNSystem(makeFigure(this, "lblNSystem", countColumn, 2)),
-      lblNArchive(makeFigure(this, "lblNArchive", countColumn, 3)),
-      lblSzHidden(makeFigure(this, "lblSzHidden", bytesColumn, 0)),
-      lblSzReadOnly(makeFigure(this, "lblSzReadOnly", bytesColumn, 1)),
-      lblSzSystem(makeFigure(this, "lblSzSystem", bytesColumn, 2)),
-      lblSzArchive(makeFigure(this, "lblSzArchive", bytesColumn, 3)),
-      Chart2(makeChart(this, "Chart2", countChartColumn)),
-      Chart3(makeChart(this, "Chart3", bytesChartColumn)),
-      lblNote(new QLabel(QStringLiteral("Note it is possible that some files may have more than "
-                                        "one attribute set.  For example many system files are "
-                                        "also hidden."),
-                         this)),
+    : QWidget(parent), m_hiddenCount(makeFigure(this, "lblNHidden", countColumn, 0)),
+      m_readOnlyCount(makeFigure(this, "lblNReadOnly", countColumn, 1)),
+      m_systemCount(makeFigure(this, "lblNSystem", countColumn, 2)),
+      m_archiveCount(makeFigure(this, "lblNArchive", countColumn, 3)),
+      m_hiddenBytes(makeFigure(this, "lblSzHidden", bytesColumn, 0)),
+      m_readOnlyBytes(makeFigure(this, "lblSzReadOnly", bytesColumn, 1)),
+      m_systemBytes(makeFigure(this, "lblSzSystem", bytesColumn, 2)),
+      m_archiveBytes(makeFigure(this, "lblSzArchive", bytesColumn, 3)),
+      m_countSharesChart(makeChart(this, "Chart2", countChartColumn)),
+      m_byteSharesChart(makeChart(this, "Chart3", bytesChartColumn)),
+      m_note(new QLabel(QStringLiteral("Note it is possible that some files may have more than "
+                                       "one attribute set.  For example many system files are "
+                                       "also hidden."),
+                        this)),
       m_stats(stats) {
     setObjectName(QStringLiteral("AttributePage"));
     const std::array<const char*, 4> captions = {"Hidden", "Read-only", "System", "Archive"};
@@ -86,26 +86,28 @@ AttributePage::AttributePage(const DriveStatistics& stats, QWidget* parent)
     makeHeading(this, "% of total size", bytesChartColumn, Qt::AlignHCenter);
     makeHeading(this, "File Sizes", bytesColumn, Qt::AlignRight);
 
-    lblNote->setObjectName(QStringLiteral("lblNote"));
-    lblNote->setWordWrap(true);
-    lblNote->setGeometry(captionColumn.x, rowTop + 4 * rowHeight + 24, 590, 36);
+    m_note->setObjectName(QStringLiteral("lblNote"));
+    m_note->setWordWrap(true);
+    m_note->setGeometry(captionColumn.x, rowTop + 4 * rowHeight + 24, 590, 36);
 }
 
-ChartSeries& AttributePage::HorizBarSeries4() {
-    return Chart2->model().series(0);
+ChartSeries& AttributePage::countShares() {
+    return m_countSharesChart->model().series(0);
 }
 
-ChartSeries& AttributePage::HorizBarSeries5() {
-    return Chart3->model().series(0);
+ChartSeries& AttributePage::byteShares() {
+    return m_byteSharesChart->model().series(0);
 }
 
 void AttributePage::doFileAttrs() {
     const AttributeFigures figures = attributeFigures(m_stats);
-    const std::array<QLabel*, 4> counts = {lblNHidden, lblNReadOnly, lblNSystem, lblNArchive};
-    const std::array<QLabel*, 4> sizes = {lblSzHidden, lblSzReadOnly, lblSzSystem, lblSzArchive};
+    const std::array<QLabel*, 4> counts = {m_hiddenCount, m_readOnlyCount, m_systemCount,
+                                           m_archiveCount};
+    const std::array<QLabel*, 4> sizes = {m_hiddenBytes, m_readOnlyBytes, m_systemBytes,
+                                          m_archiveBytes};
     for (std::size_t i = 0; i < counts.size(); ++i) {
         counts[i]->setText(QString::fromLocal8Bit(figures.counts[i]));
         sizes[i]->setText(QString::fromLocal8Bit(figures.sizes[i]));
     }
-    fillAttributeCharts(Chart2->model(), Chart3->model(), m_stats);
+    fillAttributeCharts(m_countSharesChart->model(), m_byteSharesChart->model(), m_stats);
 }

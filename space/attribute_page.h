@@ -21,21 +21,23 @@ public:
     // The fill after each drive's walk: labels and both charts from the current sums.
     void doFileAttrs();
 
-    [[nodiscard]] ChartSeries& HorizBarSeries4(); // of Chart2, shares of the counts
-    [[nodiscard]] ChartSeries& HorizBarSeries5(); // of Chart3, shares of the bytes
-
-    QLabel* const lblNHidden;
-    QLabel* const lblNReadOnly;
-    QLabel* const lblNSystem;
-    QLabel* const lblNArchive;
-    QLabel* const lblSzHidden;
-    QLabel* const lblSzReadOnly;
-    QLabel* const lblSzSystem;
-    QLabel* const lblSzArchive;
-    Chart* const Chart2;
-    Chart* const Chart3;
-    QLabel* const lblNote;
+    // The bars of each attribute's share of all attribute counts and of all attribute bytes.
+    [[nodiscard]] ChartSeries& countShares();
+    [[nodiscard]] ChartSeries& byteShares();
 
 private:
+    // The figures carry the object names lblNHidden .. lblSzArchive, the charts Chart2 and
+    // Chart3.
+    QLabel* const m_hiddenCount;
+    QLabel* const m_readOnlyCount;
+    QLabel* const m_systemCount;
+    QLabel* const m_archiveCount;
+    QLabel* const m_hiddenBytes;
+    QLabel* const m_readOnlyBytes;
+    QLabel* const m_systemBytes;
+    QLabel* const m_archiveBytes;
+    Chart* const m_countSharesChart;
+    Chart* const m_byteSharesChart;
+    QLabel* const m_note;
     const DriveStatistics& m_stats;
 };

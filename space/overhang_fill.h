@@ -16,11 +16,11 @@ inline constexpr std::array<std::int32_t, 5> overhangClusterSizes = {4096, 8192,
                                                                      65536};
 
 struct OverhangFigures {
-    std::array<std::string, 5> wasted; // lblOver1..lblOver5, 4K first, no unit
-    std::string totalSize;             // lblSize
-    std::string numFiles;              // lblNumFiles
-    // lblLbl, "Actual space used ..."; none when the drive's cluster size is not one of the
-    // five, and the label then keeps its text (the panel covers the page anyway).
+    std::array<std::string, 5> wasted; // the wasted space per cluster size, 4K first, no unit
+    std::string totalSize;             // the selected files' total, in the panel under the table
+    std::string numFiles;              // "Number of files scanned: ..." beside it
+    // "Actual space used ..." at the panel's right; none when the drive's cluster size is not one
+    // of the five, and the label then keeps its text (the message covers the page anyway).
     std::optional<std::string> actualSpace;
     int arrowRow = 0; // 1..5, the row of the drive's cluster size; 0: no arrow
 };

@@ -88,23 +88,23 @@ QString memoText() {
 } // namespace
 
 OverhangPage::OverhangPage(const DriveStatistics& stats, QWidget* parent)
-    : QWidget(parent), lblTitle(makeLabel(this, "Cluster overhang for FAT and FAT32 drives",
-                                          QRect(0, 6, pageWidth, 22), Qt::AlignCenter)),
-      lblCSize{}, lblOver{}, imArrow(new QLabel(this)), chartOverhang(new Chart(this)),
-      pnlOverhang(new RaisedPanel(this)),
-      lblNumFiles(makeLabel(pnlOverhang, "", QRect(8, 2, 200, 20))),
-      lblSize(makeLabel(pnlOverhang, "", QRect(306, 2, 104, 20))),
-      lblLbl(makeLabel(pnlOverhang, "Actual space used:", QRect(416, 2, 188, 20),
-                       Qt::AlignRight | Qt::AlignVCenter)),
-      Memo1(new QPlainTextEdit(this)),
-      pnlCluster(makeLabel(this, "Cluster overhang analysis is not applicable to this drive.",
-                           QRect(0, 0, pageWidth, pageHeight), Qt::AlignCenter)),
+    : QWidget(parent), m_title(makeLabel(this, "Cluster overhang for FAT and FAT32 drives",
+                                         QRect(0, 6, pageWidth, 22), Qt::AlignCenter)),
+      m_clusterSizes{}, m_wastedSpaces{}, m_arrow(new QLabel(this)),
+      m_chartOverhang(new Chart(this)), m_totalsPanel(new RaisedPanel(this)),
+      m_fileCount(makeLabel(m_totalsPanel, "", QRect(8, 2, 200, 20))),
+      m_totalSize(makeLabel(m_totalsPanel, "", QRect(306, 2, 104, 20))),
+      m_actualSpace(makeLabel(m_totalsPanel, "Actual space used:", QRect(416, 2, 188, 20),
+                              Qt::AlignRight | Qt::AlignVCenter)),
+      m_explanation(new QPlainTextEdit(this)),
+      m_notApplicable(makeLabel(this, "Cluster overhang analysis is not applicable to this drive.",
+                                QRect(0, 0, pageWidth, pageHeight), Qt::AlignCenter)),
       m_stats(stats) {
     setObjectName(QStringLiteral("OverhangPage"));
 
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
-    lblTitle->setStyleSheet(QStringLiteral("color: navy;"));
+    m_title->setObjectName(QStringLiteral("lblTitle"));
+    m_title->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
+    m_title->setStyleSheet(QStringLiteral("color: navy;"));
 
     makeHeading(this, "FAT Partion size", fatColumn, Qt::AlignLeft);
     makeHeading(this, "FAT 32 Size", fat32Column, Qt::AlignLeft);
@@ -115,64 +115,64 @@ OverhangPage::OverhangPage(const DriveStatistics& stats, QWidget* parent)
         const auto i = static_cast<std::size_t>(row);
         makeLabel(this, fatSizes[i], cell(fatColumn, row));
         makeLabel(this, fat32Sizes[i], cell(fat32Column, row));
-        lblCSize[i] = makeLabel(this, clusterCaptions[i], cell(clusterColumn, row));
-        lblCSize[i]->setObjectName(QStringLiteral("lblCSize%1").arg(row + 1));
-        lblOver[i] =
+        m_clusterSizes[i] = makeLabel(this, clusterCaptions[i], cell(clusterColumn, row));
+        m_clusterSizes[i]->setObjectName(QStringLiteral("lblCSize%1").arg(row + 1));
+        m_wastedSpaces[i] =
             makeLabel(this, "", cell(wastedColumn, row), Qt::AlignRight | Qt::AlignVCenter);
-        lblOver[i]->setObjectName(QStringLiteral("lblOver%1").arg(row + 1));
+        m_wastedSpaces[i]->setObjectName(QStringLiteral("lblOver%1").arg(row + 1));
     }
 
-    imArrow->setObjectName(QStringLiteral("imArrow"));
-    imArrow->setPixmap(clusterArrowPicture(rowHeight / 2));
-    imArrow->setGeometry(arrowColumn.x, rowTop, clusterArrowWidth, clusterArrowHeight);
-    imArrow->hide();
+    m_arrow->setObjectName(QStringLiteral("imArrow"));
+    m_arrow->setPixmap(clusterArrowPicture(rowHeight / 2));
+    m_arrow->setGeometry(arrowColumn.x, rowTop, clusterArrowWidth, clusterArrowHeight);
+    m_arrow->hide();
 
-    chartOverhang->setObjectName(QStringLiteral("chartOverhang"));
-    setUpOverhangChart(chartOverhang->model());
-    chartOverhang->model().background.color = 0x8000000F; // the page's own face colour
-    alignBarsWithRows(*chartOverhang, chartColumn.x, chartColumn.width, rowTop, rowHeight, 5);
+    m_chartOverhang->setObjectName(QStringLiteral("chartOverhang"));
+    setUpOverhangChart(m_chartOverhang->model());
+    m_chartOverhang->model().background.color = 0x8000000F; // the page's own face colour
+    alignBarsWithRows(*m_chartOverhang, chartColumn.x, chartColumn.width, rowTop, rowHeight, 5);
 
-    pnlOverhang->setObjectName(QStringLiteral("pnlOverhang"));
-    pnlOverhang->setBevels(RaisedPanel::Bevel::lowered, RaisedPanel::Bevel::none, 1);
-    pnlOverhang->setGeometry(8, tableBottom + 8, 612, 24);
-    lblNumFiles->setObjectName(QStringLiteral("lblNumFiles"));
-    makeLabel(pnlOverhang, "Total file sizes:", QRect(214, 2, 90, 20));
-    lblSize->setObjectName(QStringLiteral("lblSize"));
-    lblLbl->setObjectName(QStringLiteral("lblLbl"));
-    pnlOverhang->hide();
+    m_totalsPanel->setObjectName(QStringLiteral("pnlOverhang"));
+    m_totalsPanel->setBevels(RaisedPanel::Bevel::lowered, RaisedPanel::Bevel::none, 1);
+    m_totalsPanel->setGeometry(8, tableBottom + 8, 612, 24);
+    m_fileCount->setObjectName(QStringLiteral("lblNumFiles"));
+    makeLabel(m_totalsPanel, "Total file sizes:", QRect(214, 2, 90, 20));
+    m_totalSize->setObjectName(QStringLiteral("lblSize"));
+    m_actualSpace->setObjectName(QStringLiteral("lblLbl"));
+    m_totalsPanel->hide();
 
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setGeometry(4, tableBottom + 40, pageWidth - 8, pageHeight - tableBottom - 42);
-    Memo1->document()->setDocumentMargin(2);
-    Memo1->setPlainText(memoText());
-    Memo1->viewport()->setAutoFillBackground(false);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_explanation->setObjectName(QStringLiteral("Memo1"));
+    m_explanation->setReadOnly(true);
+    m_explanation->setFrameShape(QFrame::NoFrame);
+    m_explanation->setGeometry(4, tableBottom + 40, pageWidth - 8, pageHeight - tableBottom - 42);
+    m_explanation->document()->setDocumentMargin(2);
+    m_explanation->setPlainText(memoText());
+    m_explanation->viewport()->setAutoFillBackground(false);
+    m_explanation->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_explanation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    pnlCluster->setObjectName(QStringLiteral("pnlCluster"));
-    pnlCluster->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
-    pnlCluster->setAutoFillBackground(true);
-    pnlCluster->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    pnlCluster->setLineWidth(2);
-    pnlCluster->hide();
+    m_notApplicable->setObjectName(QStringLiteral("pnlCluster"));
+    m_notApplicable->setFont(pixelFont(QStringLiteral("Arial"), 16, true));
+    m_notApplicable->setAutoFillBackground(true);
+    m_notApplicable->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_notApplicable->setLineWidth(2);
+    m_notApplicable->hide();
 }
 
-ChartSeries& OverhangPage::Series9() {
-    return chartOverhang->model().series(0);
+ChartSeries& OverhangPage::wasteSeries() {
+    return m_chartOverhang->model().series(0);
 }
 
 void OverhangPage::drawClusterArrow() {
-    imArrow->hide();
+    m_arrow->hide();
     const int row = clusterArrowRow(m_stats.clusterSize);
     if (row != 0) {
-        imArrow->move(imArrow->x(), lblCSize[static_cast<std::size_t>(row - 1)]->y());
-        imArrow->show();
-        imArrow->raise();
+        m_arrow->move(m_arrow->x(), m_clusterSizes[static_cast<std::size_t>(row - 1)]->y());
+        m_arrow->show();
+        m_arrow->raise();
     }
-    pnlCluster->setVisible(imArrow->isHidden());
-    pnlCluster->raise();
+    m_notApplicable->setVisible(m_arrow->isHidden());
+    m_notApplicable->raise();
 }
 
 void OverhangPage::doOverHang() {
@@ -181,13 +181,13 @@ void OverhangPage::doOverHang() {
         return;
     }
     const OverhangFigures figures = overhangFigures(m_stats);
-    for (std::size_t i = 0; i < lblOver.size(); ++i)
-        lblOver[i]->setText(QString::fromLocal8Bit(figures.wasted[i]));
+    for (std::size_t i = 0; i < m_wastedSpaces.size(); ++i)
+        m_wastedSpaces[i]->setText(QString::fromLocal8Bit(figures.wasted[i]));
     drawClusterArrow();
-    pnlOverhang->show();
-    lblSize->setText(QString::fromLocal8Bit(figures.totalSize));
-    lblNumFiles->setText(QString::fromLocal8Bit(figures.numFiles));
+    m_totalsPanel->show();
+    m_totalSize->setText(QString::fromLocal8Bit(figures.totalSize));
+    m_fileCount->setText(QString::fromLocal8Bit(figures.numFiles));
     if (figures.actualSpace)
-        lblLbl->setText(QString::fromLocal8Bit(*figures.actualSpace));
-    fillOverhangChart(chartOverhang->model(), m_stats);
+        m_actualSpace->setText(QString::fromLocal8Bit(*figures.actualSpace));
+    fillOverhangChart(m_chartOverhang->model(), m_stats);
 }

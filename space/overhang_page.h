@@ -26,27 +26,28 @@ public:
 
     // The fill after the walk of a single-drive run.
     void doOverHang();
-    // Puts the arrow beside the drive's cluster size, or covers the page with pnlCluster.
+    // Puts the arrow beside the drive's cluster size, or covers the page with the message that
+    // the analysis does not apply.
     void drawClusterArrow();
 
-    [[nodiscard]] ChartSeries& Series9();
-
-    QLabel* const lblTitle;
-    std::array<QLabel*, 5> lblCSize; // lblCSize1 ("4K") .. lblCSize5 ("64K")
-    std::array<QLabel*, 5> lblOver;  // lblOver1 .. lblOver5, the wasted bytes
-    QLabel* const imArrow;
-    Chart* const chartOverhang;
-    RaisedPanel* const pnlOverhang;
-    QLabel* const lblNumFiles;
-    QLabel* const lblSize;
-    QLabel* const lblLbl;
-    QPlainTextEdit* const Memo1;
-    QLabel* const pnlCluster;
+    // The red bars of the space each cluster size would waste.
+    [[nodiscard]] ChartSeries& wasteSeries();
 
 signals:
     // The selected files total 0 bytes: notebook page 3 must be disabled.
     void overhangPageDisabled();
 
 private:
+    QLabel* const m_title;                 // "lblTitle"
+    std::array<QLabel*, 5> m_clusterSizes; // "lblCSize1" ("4K") .. "lblCSize5" ("64K")
+    std::array<QLabel*, 5> m_wastedSpaces; // "lblOver1" .. "lblOver5", the wasted bytes
+    QLabel* const m_arrow;                 // "imArrow"
+    Chart* const m_chartOverhang;
+    RaisedPanel* const m_totalsPanel;    // "pnlOverhang", under the table
+    QLabel* const m_fileCount;           // "lblNumFiles"
+    QLabel* const m_totalSize;           // "lblSize"
+    QLabel* const m_actualSpace;         // "lblLbl", "Actual space used ..."
+    QPlainTextEdit* const m_explanation; // "Memo1"
+    QLabel* const m_notApplicable;       // "pnlCluster", covers the page
     const DriveStatistics& m_stats;
 };

@@ -18,8 +18,8 @@ inline constexpr int sizesGridRows = 13;
 // bytes and the number of files with thousands separators.
 void fillGridSizes(TextGrid& grid, const DriveStatistics& stats);
 
-// The settings of Chart1 that never change: one horizontal bar series with gradient bars and
-// percent marks, the legend listing the bar values last bar first. The age charts use it too,
+// The settings of the Sizes chart that never change: one horizontal bar series with gradient bars
+// and percent marks, the legend listing the bar values last bar first. The age charts use it too,
 // under their own series names.
 void setUpSizesChart(ChartModel& chart, const std::string& seriesName = "Series1");
 

@@ -27,52 +27,52 @@ QRadioButton* makeRadio(QWidget* page, const char* name, const char* caption, in
 } // namespace
 
 SizesPage::SizesPage(const DriveStatistics& stats, BarPalette& barColors, QWidget* parent)
-    : QWidget(parent), gridSizes(new StringGrid(this)), Chart1(new Chart(this)),
-      rgSize0(makeRadio(this, "rgSize0", "Listing", 60, 100)),
-      rgSize1(makeRadio(this, "rgSize1", "Chart by Size (in MB)", 200, 170)),
-      rgSize2(makeRadio(this, "rgSize2", "Chart by Number of Files", 400, 190)), m_stats(stats),
-      m_barColors(barColors) {
+    : QWidget(parent), m_gridSizes(new StringGrid(this)), m_sizesChart(new Chart(this)),
+      m_listingButton(makeRadio(this, "rgSize0", "Listing", 60, 100)),
+      m_byMegabytesButton(makeRadio(this, "rgSize1", "Chart by Size (in MB)", 200, 170)),
+      m_byFileCountButton(makeRadio(this, "rgSize2", "Chart by Number of Files", 400, 190)),
+      m_stats(stats), m_barColors(barColors) {
     setObjectName(QStringLiteral("SizesPage"));
 
-    gridSizes->setObjectName(QStringLiteral("gridSizes"));
-    gridSizes->model().setColumnCount(sizesGridColumns);
-    gridSizes->model().setRowCount(sizesGridRows);
-    gridSizes->setColumnWidths({194, 189, 140});
-    setUpReadOnlyGrid(*gridSizes);
-    const int gridWidth = 194 + 189 + 140 + 2 * gridSizes->frameWidth();
-    const int gridHeight = sizesGridRows * 19 + 2 * gridSizes->frameWidth();
-    gridSizes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    gridSizes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    gridSizes->setGeometry((pageWidth - gridWidth) / 2, 40, gridWidth, gridHeight);
-    gridSizes->hide();
+    m_gridSizes->setObjectName(QStringLiteral("gridSizes"));
+    m_gridSizes->model().setColumnCount(sizesGridColumns);
+    m_gridSizes->model().setRowCount(sizesGridRows);
+    m_gridSizes->setColumnWidths({194, 189, 140});
+    setUpReadOnlyGrid(*m_gridSizes);
+    const int gridWidth = 194 + 189 + 140 + 2 * m_gridSizes->frameWidth();
+    const int gridHeight = sizesGridRows * 19 + 2 * m_gridSizes->frameWidth();
+    m_gridSizes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_gridSizes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_gridSizes->setGeometry((pageWidth - gridWidth) / 2, 40, gridWidth, gridHeight);
+    m_gridSizes->hide();
 
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setGeometry(4, 4, pageWidth - 8, radioTop - 12);
-    setUpSizesChart(Chart1->model());
+    m_sizesChart->setObjectName(QStringLiteral("Chart1"));
+    m_sizesChart->setGeometry(4, 4, pageWidth - 8, radioTop - 12);
+    setUpSizesChart(m_sizesChart->model());
 
-    rgSize1->setChecked(true);
+    m_byMegabytesButton->setChecked(true);
     auto* group = new QButtonGroup(this);
-    for (QRadioButton* button : {rgSize0, rgSize1, rgSize2}) {
+    for (QRadioButton* button : {m_listingButton, m_byMegabytesButton, m_byFileCountButton}) {
         group->addButton(button);
-        connect(button, &QRadioButton::clicked, this, [this] { rgSizesClick(); });
+        connect(button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
     }
 }
 
 void SizesPage::doFileSizes() {
-    gridSizes->setSelection(20, 20);
+    m_gridSizes->setSelection(20, 20);
     fillGridSizes();
-    rgSizesClick();
+    onViewButtonClicked();
 }
 
 void SizesPage::fillGridSizes() {
-    ::fillGridSizes(gridSizes->model(), m_stats);
+    ::fillGridSizes(m_gridSizes->model(), m_stats);
 }
 
-void SizesPage::rgSizesClick() {
-    gridSizes->setVisible(rgSize0->isChecked());
-    Chart1->setVisible(gridSizes->isHidden());
-    if (Chart1->isHidden())
+void SizesPage::onViewButtonClicked() {
+    m_gridSizes->setVisible(m_listingButton->isChecked());
+    m_sizesChart->setVisible(m_gridSizes->isHidden());
+    if (m_sizesChart->isHidden())
         return;
     m_barColors.initAColors(true, 0);
-    fillSizesChart(Chart1->model(), m_stats, rgSize1->isChecked(), m_barColors);
+    fillSizesChart(m_sizesChart->model(), m_stats, m_byMegabytesButton->isChecked(), m_barColors);
 }

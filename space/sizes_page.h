@@ -22,16 +22,16 @@ public:
     // The fill after each drive's walk: no row selected, the listing, then the view chosen.
     void doFileSizes();
     void fillGridSizes();
-    // Shows the listing or the chart the radio buttons ask for, the chart refilled.
-    void rgSizesClick();
-
-    StringGrid* const gridSizes;
-    Chart* const Chart1;
-    QRadioButton* const rgSize0; // "Listing"
-    QRadioButton* const rgSize1; // "Chart by Size (in MB)"
-    QRadioButton* const rgSize2; // "Chart by Number of Files"
 
 private:
+    // Shows the listing or the chart the radio buttons ask for, the chart refilled.
+    void onViewButtonClicked();
+
+    StringGrid* const m_gridSizes;
+    Chart* const m_sizesChart;               // "Chart1"
+    QRadioButton* const m_listingButton;     // "rgSize0", "Listing"
+    QRadioButton* const m_byMegabytesButton; // "rgSize1", "Chart by Size (in MB)"
+    QRadioButton* const m_byFileCountButton; // "rgSize2", "Chart by Number of Files"
     const DriveStatistics& m_stats;
     BarPalette& m_barColors;
 };

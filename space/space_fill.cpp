@@ -9,8 +9,8 @@ namespace {
 
 constexpr double bytesToGigabytes = 9.313226e-10;
 constexpr const char* gigabyteFormat = "#,##0.0# GB";
-constexpr int usedSeries = 0; // Series5, the lower part of each stack
-constexpr int freeSeries = 1; // Series4
+constexpr int usedSeries = 0; // the lower part of each stack
+constexpr int freeSeries = 1;
 
 void setGradient(ChartModel& chart) {
     chart.background.gradient = true;
@@ -70,12 +70,12 @@ SpaceFigures fillSpaceBars(ChartModel& chart, const std::vector<std::string>& ti
     if (!(totalGb > 0))
         return figures;
     figures.shown = true;
-    figures.lblTot = "GB";
-    figures.lblPct = "GB ";
-    figures.lblPct2 = "GB ";
-    figures.lblTotal = formatNumber2(totalGb);
-    figures.lblFree = formatNumber2(freeGb);
-    figures.lblUsed = formatNumber2(totalGb - freeGb);
+    figures.capacityUnit = "GB";
+    figures.freeUnit = "GB ";
+    figures.usedUnit = "GB ";
+    figures.capacity = formatNumber2(totalGb);
+    figures.free = formatNumber2(freeGb);
+    figures.used = formatNumber2(totalGb - freeGb);
     figures.freeColor = totalGb - freeGb <= 0.1 ? clRed : clBlack;
     return figures;
 }

@@ -17,13 +17,15 @@ inline constexpr int spacePieCount = 11;
 // the captions, swatches and chart are then hidden and the value labels stay empty.
 struct SpaceFigures {
     bool shown = false;
-    std::string lblTotal, lblFree, lblUsed;
-    std::string lblTot, lblPct, lblPct2;
-    ColorRef freeColor = clBlack; // of lblFree and lblPct: red when 0.1 GB or less is used
+    // Capacity, free and used space in GB, then the unit shown beside each.
+    std::string capacity, free, used;
+    std::string capacityUnit, freeUnit, usedUnit;
+    ColorRef freeColor =
+        clBlack; // of the free figure and its unit: red when 0.1 GB or less is used
 };
 
 // The bar chart's fixed settings: gradient background, no title, legend or zoom, and the two
-// stacked series Series5 (used, blue) under Series4 (free, fuchsia) with white marks.
+// stacked series used (blue) under free (fuchsia) with white marks.
 void setUpSpaceBarChart(ChartModel& chart);
 
 // Refills both series from the ticked drives and works out the figures. drivesShown gets the

@@ -68,161 +68,167 @@ QRect smallPieRect(int index) {
 } // namespace
 
 SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidget* parent)
-    : QWidget(parent), pckStatDrive(drives), Panel4(new QWidget(this)),
-      lblTotalC(makeFigure(this, "lblTotalC", "Total Capacity:", Qt::AlignLeft, figureRect(0, 0))),
-      lblFreeC(makeFigure(this, "lblFreeC", "Free Space:", Qt::AlignLeft, figureRect(0, 1))),
-      label26(makeFigure(this, "label26", "Used Space:", Qt::AlignLeft, figureRect(0, 2))),
-      lblTotal(makeFigure(this, "lblTotal", "", Qt::AlignRight, figureRect(1, 0))),
-      lblFree(makeFigure(this, "lblFree", "", Qt::AlignRight, figureRect(1, 1))),
-      lblUsed(makeFigure(this, "lblUsed", "", Qt::AlignRight, figureRect(1, 2))),
-      lblTot(makeFigure(this, "lblTot", "", Qt::AlignLeft, figureRect(2, 0))),
-      lblPct(makeFigure(this, "lblPct", "", Qt::AlignLeft, figureRect(2, 1))),
-      lblPct2(makeFigure(this, "lblPct2", "", Qt::AlignLeft, figureRect(2, 2))),
-      Panel1(makeSwatch(this, "Panel1", clFuchsia,
-                        QRect(figureLeft, 4 + figureRowHeight + 7, 14, 14))),
-      Panel2(makeSwatch(this, "Panel2", clBlue,
-                        QRect(figureLeft, 4 + 2 * figureRowHeight + 7, 14, 14))),
-      chartSpaceBar(new Chart(this)),
-      cbTotal(new QCheckBox(QStringLiteral("Show Cumulative Total"), this)),
-      rgSpace1(new QRadioButton(QStringLiteral("Pie - percent"), this)),
-      rgSpace2(new QRadioButton(QStringLiteral("Bar - totals"), this)),
-      pnlPie(new QWidget(this)), pies{}, pieTotal(new Chart(pnlPie)),
-      Panel3(makeSwatch(pnlPie, "Panel3", clFuchsia, QRect(0, 0, 14, 14))),
-      Panel5(makeSwatch(pnlPie, "Panel5", clBlue, QRect(0, 0, 14, 14))),
-      ScrollBar3(new QScrollBar(Qt::Horizontal, pnlPie)), popSel(new QMenu(this)),
-      SelectAll1(popSel->addAction(QStringLiteral("Select All"))),
-      DeselectAll1(popSel->addAction(QStringLiteral("Deselect All"))), m_pieTimer(pieTimer),
-      m_barTimer(barTimer) {
+    : QWidget(parent), m_drives(drives), m_driveListPanel(new QWidget(this)),
+      m_capacityCaption(
+          makeFigure(this, "lblTotalC", "Total Capacity:", Qt::AlignLeft, figureRect(0, 0))),
+      m_freeCaption(makeFigure(this, "lblFreeC", "Free Space:", Qt::AlignLeft, figureRect(0, 1))),
+      m_usedCaption(makeFigure(this, "label26", "Used Space:", Qt::AlignLeft, figureRect(0, 2))),
+      m_capacityFigure(makeFigure(this, "lblTotal", "", Qt::AlignRight, figureRect(1, 0))),
+      m_freeFigure(makeFigure(this, "lblFree", "", Qt::AlignRight, figureRect(1, 1))),
+      m_usedFigure(makeFigure(this, "lblUsed", "", Qt::AlignRight, figureRect(1, 2))),
+      m_capacityUnit(makeFigure(this, "lblTot", "", Qt::AlignLeft, figureRect(2, 0))),
+      m_freeUnit(makeFigure(this, "lblPct", "", Qt::AlignLeft, figureRect(2, 1))),
+      m_usedUnit(makeFigure(this, "lblPct2", "", Qt::AlignLeft, figureRect(2, 2))),
+      m_freeSwatch(makeSwatch(this, "Panel1", clFuchsia,
+                              QRect(figureLeft, 4 + figureRowHeight + 7, 14, 14))),
+      m_usedSwatch(makeSwatch(this, "Panel2", clBlue,
+                              QRect(figureLeft, 4 + 2 * figureRowHeight + 7, 14, 14))),
+      m_chartSpaceBar(new Chart(this)),
+      m_totalBox(new QCheckBox(QStringLiteral("Show Cumulative Total"), this)),
+      m_pieButton(new QRadioButton(QStringLiteral("Pie - percent"), this)),
+      m_barButton(new QRadioButton(QStringLiteral("Bar - totals"), this)),
+      m_piePanel(new QWidget(this)), m_pies{}, m_totalPie(new Chart(m_piePanel)),
+      m_pieFreeSwatch(makeSwatch(m_piePanel, "Panel3", clFuchsia, QRect(0, 0, 14, 14))),
+      m_pieUsedSwatch(makeSwatch(m_piePanel, "Panel5", clBlue, QRect(0, 0, 14, 14))),
+      m_pieTurnBar(new QScrollBar(Qt::Horizontal, m_piePanel)), m_driveMenu(new QMenu(this)),
+      m_selectAllItem(m_driveMenu->addAction(QStringLiteral("Select All"))),
+      m_deselectAllItem(m_driveMenu->addAction(QStringLiteral("Deselect All"))),
+      m_pieTimer(pieTimer), m_barTimer(barTimer) {
     setObjectName(QStringLiteral("SpacePage"));
 
-    Panel4->setObjectName(QStringLiteral("Panel4"));
-    Panel4->setGeometry(4, 4, listWidth, controlsTop - 8);
-    auto* listLayout = new QVBoxLayout(Panel4);
+    m_driveListPanel->setObjectName(QStringLiteral("Panel4"));
+    m_driveListPanel->setGeometry(4, 4, listWidth, controlsTop - 8);
+    auto* listLayout = new QVBoxLayout(m_driveListPanel);
     listLayout->setContentsMargins(0, 0, 0, 0);
-    pckStatDrive.setParent(Panel4);
-    listLayout->addWidget(&pckStatDrive);
-    pckStatDrive.setContextMenu(popSel);
-    popSel->setObjectName(QStringLiteral("popSel"));
-    SelectAll1->setObjectName(QStringLiteral("SelectAll1"));
-    DeselectAll1->setObjectName(QStringLiteral("DeselectAll1"));
-    connect(&pckStatDrive, &PickList::entryClicked, this, [this] { pckStatDriveClick(); });
-    connect(SelectAll1, &QAction::triggered, this, [this] { SelectAll1Click(); });
-    connect(DeselectAll1, &QAction::triggered, this, [this] { DeselectAll1Click(); });
+    m_drives.setParent(m_driveListPanel);
+    listLayout->addWidget(&m_drives);
+    m_drives.setContextMenu(m_driveMenu);
+    m_driveMenu->setObjectName(QStringLiteral("popSel"));
+    m_selectAllItem->setObjectName(QStringLiteral("SelectAll1"));
+    m_deselectAllItem->setObjectName(QStringLiteral("DeselectAll1"));
+    connect(
+        &m_drives, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
+    connect(
+        m_selectAllItem, &QAction::triggered, this, [this] { onSelectAllClicked(); });
+    connect(m_deselectAllItem, &QAction::triggered, this, [this] { onDeselectAllClicked(); });
 
     const int chartTop = 4 + 3 * figureRowHeight + 4;
-    chartSpaceBar->setObjectName(QStringLiteral("chartSpaceBar"));
-    chartSpaceBar->setGeometry(figureLeft, chartTop, pageWidth - figureLeft - 4,
-                               controlsTop - chartTop - 4);
-    setUpSpaceBarChart(chartSpaceBar->model());
+    m_chartSpaceBar->setObjectName(QStringLiteral("chartSpaceBar"));
+    m_chartSpaceBar->setGeometry(figureLeft, chartTop, pageWidth - figureLeft - 4,
+                                 controlsTop - chartTop - 4);
+    setUpSpaceBarChart(m_chartSpaceBar->model());
 
-    cbTotal->setObjectName(QStringLiteral("cbTotal"));
-    cbTotal->setGeometry(8, controlsTop, 170, 22);
-    cbTotal->setChecked(true);
-    connect(cbTotal, &QCheckBox::clicked, this, [this] { cbTotalClick(); });
+    m_totalBox->setObjectName(QStringLiteral("cbTotal"));
+    m_totalBox->setGeometry(8, controlsTop, 170, 22);
+    m_totalBox->setChecked(true);
+    connect(m_totalBox, &QCheckBox::clicked, this, [this] { onTotalBoxClicked(); });
 
-    rgSpace1->setObjectName(QStringLiteral("rgSpace1"));
-    rgSpace1->setGeometry(figureLeft + 120, controlsTop, 120, 22);
-    rgSpace2->setObjectName(QStringLiteral("rgSpace2"));
-    rgSpace2->setGeometry(figureLeft + 260, controlsTop, 120, 22);
-    rgSpace2->setChecked(true);
+    m_pieButton->setObjectName(QStringLiteral("rgSpace1"));
+    m_pieButton->setGeometry(figureLeft + 120, controlsTop, 120, 22);
+    m_barButton->setObjectName(QStringLiteral("rgSpace2"));
+    m_barButton->setGeometry(figureLeft + 260, controlsTop, 120, 22);
+    m_barButton->setChecked(true);
     auto* modes = new QButtonGroup(this);
-    for (QRadioButton* button : {rgSpace1, rgSpace2}) {
+    for (QRadioButton* button : {m_pieButton, m_barButton}) {
         modes->addButton(button);
-        connect(button, &QRadioButton::clicked, this, [this] { rgSpaceClick(); });
+        connect(button, &QRadioButton::clicked, this, [this] { onModeButtonClicked(); });
     }
 
-    pnlPie->setObjectName(QStringLiteral("pnlPie"));
-    pnlPie->setGeometry(0, 0, pageWidth, controlsTop - 2);
+    m_piePanel->setObjectName(QStringLiteral("pnlPie"));
+    m_piePanel->setGeometry(0, 0, pageWidth, controlsTop - 2);
     // The pies cover the figures, which stay set for the return to bar mode.
-    pnlPie->setAutoFillBackground(true);
-    pnlPie->hide();
-    for (std::size_t i = 0; i < pies.size(); ++i) {
-        pies[i] = new Chart(pnlPie);
-        pies[i]->setObjectName(QStringLiteral("pie%1").arg(i + 1));
-        pies[i]->setGeometry(smallPieRect(static_cast<int>(i)));
+    m_piePanel->setAutoFillBackground(true);
+    m_piePanel->hide();
+    for (std::size_t i = 0; i < m_pies.size(); ++i) {
+        m_pies[i] = new Chart(m_piePanel);
+        m_pies[i]->setObjectName(QStringLiteral("pie%1").arg(i + 1));
+        m_pies[i]->setGeometry(smallPieRect(static_cast<int>(i)));
     }
-    pieTotal->setObjectName(QStringLiteral("pieTotal"));
+    m_totalPie->setObjectName(QStringLiteral("pieTotal"));
     // Right of the two lower rows, under the top row, leaving room for the legend beside it.
-    pieTotal->setGeometry(smallPieRect(7).right() + 16, smallPieRect(5).top() + 6, 235, 183);
-    std::vector<Chart*> allPies(pies.begin(), pies.end());
-    allPies.push_back(pieTotal);
+    m_totalPie->setGeometry(smallPieRect(7).right() + 16, smallPieRect(5).top() + 6, 235, 183);
+    std::vector<Chart*> allPies(m_pies.begin(), m_pies.end());
+    allPies.push_back(m_totalPie);
     for (Chart* pie : allPies) {
         setUpSpacePie(pie->model());
-        connect(pie, &Chart::clicked, this, [this] { pieTotalClick(); });
+        connect(pie, &Chart::clicked, this, [this] { onPieClicked(); });
         pie->hide();
     }
 
-    const QRect total = pieTotal->geometry();
-    Panel3->move(total.right() + 8, total.top() + 20);
-    Panel5->move(total.right() + 8, total.top() + 44);
-    for (const auto& [swatch, caption] : {std::pair{Panel3, "Free"}, std::pair{Panel5, "Used"}}) {
-        auto* label = new QLabel(QString::fromLatin1(caption), pnlPie);
+    const QRect total = m_totalPie->geometry();
+    m_pieFreeSwatch->move(total.right() + 8, total.top() + 20);
+    m_pieUsedSwatch->move(total.right() + 8, total.top() + 44);
+    for (const auto& [swatch, caption] :
+         {std::pair{m_pieFreeSwatch, "Free"}, std::pair{m_pieUsedSwatch, "Used"}}) {
+        auto* label = new QLabel(QString::fromLatin1(caption), m_piePanel);
         label->setGeometry(swatch->geometry().right() + 4, swatch->y() - 2, 40, 18);
     }
 
-    ScrollBar3->setObjectName(QStringLiteral("ScrollBar3"));
-    ScrollBar3->setRange(0, 360);
-    ScrollBar3->setPageStep(5);
-    ScrollBar3->setGeometry(total.left(), total.bottom() + 4, total.width(),
-                            ScrollBar3->sizeHint().height());
-    ScrollBar3->hide();
-    connect(ScrollBar3, &QScrollBar::valueChanged, this,
-            [this](int position) { ScrollBar1Change(position); });
+    m_pieTurnBar->setObjectName(QStringLiteral("ScrollBar3"));
+    m_pieTurnBar->setRange(0, 360);
+    m_pieTurnBar->setPageStep(5);
+    m_pieTurnBar->setGeometry(total.left(), total.bottom() + 4, total.width(),
+                              m_pieTurnBar->sizeHint().height());
+    m_pieTurnBar->hide();
+    connect(m_pieTurnBar, &QScrollBar::valueChanged, this,
+            [this](int position) { onPieTurnChanged(position); });
 }
 
 void SpacePage::clearFigures() {
-    for (EffectLabel* label : {lblTotal, lblFree, lblUsed, lblTot, lblPct, lblPct2})
+    for (EffectLabel* label :
+         {m_capacityFigure, m_freeFigure, m_usedFigure, m_capacityUnit, m_freeUnit, m_usedUnit})
         label->setText({});
 }
 
 void SpacePage::restartBar() {
-    chartSpaceBar->model().view3D.depthPercent = 1;
+    m_chartSpaceBar->model().view3D.depthPercent = 1;
 }
 
 void SpacePage::doDiskSize() {
     clearFigures();
     std::vector<std::string> ticked;
-    for (int index = 0; index < pckStatDrive.count(); ++index)
-        if (pckStatDrive.isMarked(index))
-            ticked.push_back(pckStatDrive.itemText(index).toStdString());
+    for (int index = 0; index < m_drives.count(); ++index)
+        if (m_drives.isMarked(index))
+            ticked.push_back(m_drives.itemText(index).toStdString());
     const SpaceFigures figures =
-        fillSpaceBars(chartSpaceBar->model(), ticked, cbTotal->isChecked(), m_drivesShown);
+        fillSpaceBars(m_chartSpaceBar->model(), ticked, m_totalBox->isChecked(), m_drivesShown);
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{lblTotalC, lblFreeC, label26, Panel1,
-                                                           Panel2, chartSpaceBar})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{m_capacityCaption, m_freeCaption, m_usedCaption,
+                                         m_freeSwatch, m_usedSwatch, m_chartSpaceBar})
         widget->setVisible(figures.shown);
     if (figures.shown) {
-        lblTotal->setText(QString::fromStdString(figures.lblTotal));
-        lblFree->setText(QString::fromStdString(figures.lblFree));
-        lblUsed->setText(QString::fromStdString(figures.lblUsed));
-        lblTot->setText(QString::fromStdString(figures.lblTot));
-        lblPct->setText(QString::fromStdString(figures.lblPct));
-        lblPct2->setText(QString::fromStdString(figures.lblPct2));
-        lblFree->setTextColor(toQColor(figures.freeColor));
-        lblPct->setTextColor(toQColor(figures.freeColor));
+        m_capacityFigure->setText(QString::fromStdString(figures.capacity));
+        m_freeFigure->setText(QString::fromStdString(figures.free));
+        m_usedFigure->setText(QString::fromStdString(figures.used));
+        m_capacityUnit->setText(QString::fromStdString(figures.capacityUnit));
+        m_freeUnit->setText(QString::fromStdString(figures.freeUnit));
+        m_usedUnit->setText(QString::fromStdString(figures.usedUnit));
+        m_freeFigure->setTextColor(toQColor(figures.freeColor));
+        m_freeUnit->setTextColor(toQColor(figures.freeColor));
     }
-    rgSpaceClick();
+    onModeButtonClicked();
 }
 
-void SpacePage::rgSpaceClick() {
-    if (rgSpace1->isChecked()) {
-        Panel4->hide();
+void SpacePage::onModeButtonClicked() {
+    if (m_pieButton->isChecked()) {
+        m_driveListPanel->hide();
         doPieCharts();
-        cbTotal->hide();
-        chartSpaceBar->hide();
+        m_totalBox->hide();
+        m_chartSpaceBar->hide();
         m_pieTimer.start();
-        pnlPie->show();
+        m_piePanel->show();
         return;
     }
     // Bar mode always gives the drive list back, even with no drive ticked: it is the only way
     // to tick one again. Only the chart waits for a drive to show.
-    Panel4->show();
+    m_driveListPanel->show();
     // The pies cover the figures, which stay set for the return to bar mode.
-    pnlPie->setAutoFillBackground(true);
-    pnlPie->hide();
-    cbTotal->show();
+    m_piePanel->setAutoFillBackground(true);
+    m_piePanel->hide();
+    m_totalBox->show();
     if (m_drivesShown > 0) {
-        chartSpaceBar->show();
+        m_chartSpaceBar->show();
         restartBar();
         m_barTimer.start();
     }
@@ -230,39 +236,39 @@ void SpacePage::rgSpaceClick() {
 
 void SpacePage::doPieCharts() {
     std::vector<ChartModel*> models;
-    for (Chart* pie : pies)
+    for (Chart* pie : m_pies)
         models.push_back(&pie->model());
     std::vector<std::string> entries;
-    for (const QString& entry : pckStatDrive.items())
+    for (const QString& entry : m_drives.items())
         entries.push_back(entry.toStdString());
-    const int filled = fillSpacePies(models, pieTotal->model(), entries);
+    const int filled = fillSpacePies(models, m_totalPie->model(), entries);
     // A pie left over from a drive that is no longer ready would show stale figures.
-    for (int i = 0; i < static_cast<int>(pies.size()); ++i)
-        pies[static_cast<std::size_t>(i)]->setVisible(i < filled);
-    pieTotal->show();
+    for (int i = 0; i < static_cast<int>(m_pies.size()); ++i)
+        m_pies[static_cast<std::size_t>(i)]->setVisible(i < filled);
+    m_totalPie->show();
 }
 
-void SpacePage::cbTotalClick() {
-    pckStatDriveClick();
+void SpacePage::onTotalBoxClicked() {
+    onDriveListClicked();
 }
 
-void SpacePage::pieTotalClick() {
+void SpacePage::onPieClicked() {
     if (m_pieTimer.isActive())
         m_pieTimer.stop();
     else
         m_pieTimer.start();
-    ScrollBar3->setVisible(!m_pieTimer.isActive());
+    m_pieTurnBar->setVisible(!m_pieTimer.isActive());
 }
 
-void SpacePage::ScrollBar1Change(int position) {
-    for (Chart* pie : pies)
+void SpacePage::onPieTurnChanged(int position) {
+    for (Chart* pie : m_pies)
         if (pieShown(pie))
             pie->model().series(0).pie.rotationAngle = position;
-    if (pieShown(pieTotal))
-        pieTotal->model().series(0).pie.rotationAngle = position;
+    if (pieShown(m_totalPie))
+        m_totalPie->model().series(0).pie.rotationAngle = position;
 }
 
-void SpacePage::pckStatDriveClick() {
+void SpacePage::onDriveListClicked() {
     if (m_redrawing)
         return;
     m_redrawing = true;
@@ -270,19 +276,19 @@ void SpacePage::pckStatDriveClick() {
     m_redrawing = false;
 }
 
-void SpacePage::SelectAll1Click() {
-    pckStatDrive.setAllMarked(true);
-    pckStatDriveClick();
+void SpacePage::onSelectAllClicked() {
+    m_drives.setAllMarked(true);
+    onDriveListClicked();
 }
 
-void SpacePage::DeselectAll1Click() {
-    pckStatDrive.setAllMarked(false);
-    pckStatDriveClick();
+void SpacePage::onDeselectAllClicked() {
+    m_drives.setAllMarked(false);
+    onDriveListClicked();
 }
 
 void SpacePage::growTick() {
     const SpaceBarGrowth growth = spaceBarGrowth(m_drivesShown);
-    int& depth = chartSpaceBar->model().view3D.depthPercent;
+    int& depth = m_chartSpaceBar->model().view3D.depthPercent;
     if (depth >= growth.limit) {
         m_barTimer.stop();
         return;
@@ -291,20 +297,20 @@ void SpacePage::growTick() {
 }
 
 void SpacePage::pieTick() {
-    if (!rgSpace1->isChecked())
+    if (!m_pieButton->isChecked())
         return;
     const auto turn = [](Chart* pie, int degrees) {
         int& angle = pie->model().series(0).pie.rotationAngle;
         angle = (angle + degrees) % 360;
     };
-    if (pckStatDrive.count() < 6)
-        for (Chart* pie : pies)
+    if (m_drives.count() < 6)
+        for (Chart* pie : m_pies)
             if (pieShown(pie))
                 turn(pie, 4);
-    if (pieShown(pieTotal))
-        turn(pieTotal, 2);
-    ScrollBar3->hide();
-    ScrollBar3->setValue(pies[0]->model().series(0).pie.rotationAngle);
+    if (pieShown(m_totalPie))
+        turn(m_totalPie, 2);
+    m_pieTurnBar->hide();
+    m_pieTurnBar->setValue(m_pies[0]->model().series(0).pie.rotationAngle);
 }
 
 bool SpacePage::pieShown(const Chart* pie) const {

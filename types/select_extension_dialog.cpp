@@ -11,103 +11,109 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TfrmSelectExtension::TfrmSelectExtension(QWidget* parent)
-    : QDialog(parent), Label1(new QLabel(this)), Edit1(new QLineEdit(this)),
-      lBox(new PickList(this)), Label2(new QLabel(this)), BitBtn1(new QPushButton(this)),
-      BitBtn2(new QPushButton(this)) {
+ExtensionPicker::ExtensionPicker(QWidget* parent)
+    : QDialog(parent), m_prompt(new QLabel(this)), m_patternEdit(new QLineEdit(this)),
+      m_extensionList(new PickList(this)), m_hint(new QLabel(this)),
+      m_okButton(new QPushButton(this)), m_cancelButton(new QPushButton(this)) {
     setWindowTitle("Select a file extension");
 
-    Label1->setObjectName("Label1");
-    Label1->setText("Type in a new file extension or select one or many from the list below:");
-    Edit1->setObjectName("Edit1");
-    Edit1->setMaxLength(6);
-    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM")));
-    Label1->setBuddy(Edit1);
+    m_prompt->setObjectName("Label1");
+    m_prompt->setText("Type in a new file extension or select one or many from the list below:");
+    m_patternEdit->setObjectName("Edit1");
+    m_patternEdit->setMaxLength(6);
+    m_patternEdit->setFixedWidth(
+        m_patternEdit->fontMetrics().horizontalAdvance(QStringLiteral("MMMMMMMM")));
+    m_prompt->setBuddy(m_patternEdit);
 
-    lBox->setObjectName("lBox");
-    lBox->setToolTip("Double click to select, Ctrl-click to select more than one");
-    lBox->setMarkStyle(PickList::MarkStyle::none);
-    lBox->setMinimumSize(380, 260);
+    m_extensionList->setObjectName("lBox");
+    m_extensionList->setToolTip("Double click to select, Ctrl-click to select more than one");
+    m_extensionList->setMarkStyle(PickList::MarkStyle::none);
+    m_extensionList->setMinimumSize(380, 260);
 
-    Label2->setObjectName("Label2");
-    Label2->setText("Hint: Drag mouse or use ctrl-click to select multiple file extensions.");
+    m_hint->setObjectName("Label2");
+    m_hint->setText("Hint: Drag mouse or use ctrl-click to select multiple file extensions.");
 
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setText("OK");
-    BitBtn1->setDefault(true);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setText("Cancel");
+    m_okButton->setObjectName("BitBtn1");
+    m_okButton->setText("OK");
+    m_okButton->setDefault(true);
+    m_cancelButton->setObjectName("BitBtn2");
+    m_cancelButton->setText("Cancel");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
-    layout->addWidget(lBox);
-    layout->addWidget(Label2);
+    layout->addWidget(m_prompt);
+    layout->addWidget(m_patternEdit);
+    layout->addWidget(m_extensionList);
+    layout->addWidget(m_hint);
     layout->addLayout(buttons);
     makeFixedDialog(*this);
 
-    connect(lBox, &PickList::entryClicked, this, [this](int index) { lBoxClick(index); });
-    connect(lBox, &PickList::itemDoubleClicked, this, [this] { lBoxDblClick(); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(
+        m_extensionList, &PickList::entryClicked, this,
+        [this](int index) { onExtensionClicked(index); });
+    connect(
+        m_extensionList, &PickList::itemDoubleClicked, this,
+        [this] { onExtensionDoubleClicked(); });
+    connect(m_okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-std::vector<std::string> TfrmSelectExtension::selectedLines() const {
+std::vector<std::string> ExtensionPicker::selectedLines() const {
     std::vector<std::string> lines;
-    for (const int row : lBox->selectedRows())
-        lines.push_back(toBytes(lBox->itemText(row)));
+    for (const int row : m_extensionList->selectedRows())
+        lines.push_back(toBytes(m_extensionList->itemText(row)));
     return lines;
 }
 
-void TfrmSelectExtension::showEvent(QShowEvent* event) {
+void ExtensionPicker::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_filled) {
         m_filled = true;
-        FormShow();
+        fillList();
         centreOnScreen(*this);
     }
 }
 
-void TfrmSelectExtension::FormShow() {
-    cbWildCard = listRegisteredExtensions();
-    for (const std::string& pattern : cbWildCard) {
-        lBox->addItem(
+void ExtensionPicker::fillList() {
+    m_patterns = listRegisteredExtensions();
+    for (const std::string& pattern : m_patterns) {
+        m_extensionList->addItem(
             toText(pattern + '\t' + typeDescription(std::string_view(pattern).substr(1))));
     }
-    if (!cbWildCard.empty())
-        Edit1->setText(toText(cbWildCard.front()));
-    Edit1->setFocus();
-    Edit1->selectAll();
+    if (!m_patterns.empty())
+        m_patternEdit->setText(toText(m_patterns.front()));
+    m_patternEdit->setFocus();
+    m_patternEdit->selectAll();
 }
 
-void TfrmSelectExtension::lBoxClick(int index) {
-    if (index >= 0 && static_cast<std::size_t>(index) < cbWildCard.size())
-        Edit1->setText(toText(cbWildCard[static_cast<std::size_t>(index)]));
+void ExtensionPicker::onExtensionClicked(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < m_patterns.size())
+        m_patternEdit->setText(toText(m_patterns[static_cast<std::size_t>(index)]));
 }
 
-void TfrmSelectExtension::lBoxDblClick() {
+void ExtensionPicker::onExtensionDoubleClicked() {
     if (takeChoice())
         accept();
 }
 
-void TfrmSelectExtension::BitBtn1Click() {
+void ExtensionPicker::onOkClicked() {
     (void)takeChoice();
     accept();
 }
 
-bool TfrmSelectExtension::takeChoice() {
-    if (lBox->selectedRows().size() > 1) {
+bool ExtensionPicker::takeChoice() {
+    if (m_extensionList->selectedRows().size() > 1) {
         m_multiple = true;
         return false;
     }
     m_multiple = false;
     m_pattern.clear();
     m_description.clear();
-    const std::optional<std::string> pattern = normaliseTypedPattern(toBytes(Edit1->text()));
+    const std::optional<std::string> pattern =
+        normaliseTypedPattern(toBytes(m_patternEdit->text()));
     if (!pattern)
         return false;
     m_pattern = *pattern;

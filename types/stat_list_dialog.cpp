@@ -26,32 +26,33 @@ bool confirmed(const std::string& question) {
 
 } // namespace
 
-TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
-    : QDialog(parent), Label1(new EffectLabel(QStringLiteral("File Types"), this)),
-      lblCount(new EffectLabel(QString(), this)), PickList1(new PickList(this)),
-      btAdd(new QPushButton(this)), btDelete(new QPushButton(this)), btClear(new QPushButton(this)),
-      btClose(new QPushButton(this)), Label2(new QLabel(this)), m_section(std::move(section)) {
+TypeListEditor::TypeListEditor(std::string section, QWidget* parent)
+    : QDialog(parent), m_heading(new EffectLabel(QStringLiteral("File Types"), this)),
+      m_counter(new EffectLabel(QString(), this)), m_typeList(new PickList(this)),
+      m_addButton(new QPushButton(this)), m_deleteButton(new QPushButton(this)),
+      m_clearButton(new QPushButton(this)), m_closeButton(new QPushButton(this)),
+      m_hint(new QLabel(this)), m_section(std::move(section)) {
     setWindowTitle("File types");
 
-    Label1->setObjectName("Label1");
-    makeHeading(*Label1);
-    lblCount->setObjectName("lblCount");
-    makeHeading(*lblCount);
-    lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblCount->setMinimumWidth(160);
+    m_heading->setObjectName("Label1");
+    makeHeading(*m_heading);
+    m_counter->setObjectName("lblCount");
+    makeHeading(*m_counter);
+    m_counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_counter->setMinimumWidth(160);
 
-    PickList1->setObjectName("PickList1");
-    PickList1->setToolTip("List of temporary file extensions and types");
-    PickList1->setMarkStyle(PickList::MarkStyle::none);
-    PickList1->setSorted(true);
-    PickList1->setTabStop(16);
-    PickList1->setMinimumSize(320, 240);
+    m_typeList->setObjectName("PickList1");
+    m_typeList->setToolTip("List of temporary file extensions and types");
+    m_typeList->setMarkStyle(PickList::MarkStyle::none);
+    m_typeList->setSorted(true);
+    m_typeList->setTabStop(16);
+    m_typeList->setMinimumSize(320, 240);
 
     const std::pair<QPushButton*, std::array<const char*, 3>> buttons[] = {
-        {btAdd, {"btAdd", "&Add", "Add a file extension to this list"}},
-        {btDelete, {"btDelete", "&Delete", "Delete a file extension"}},
-        {btClear, {"btClear", "&Clear all", "Clear all extensions"}},
-        {btClose, {"btClose", "Close", "Close window"}},
+        {m_addButton, {"btAdd", "&Add", "Add a file extension to this list"}},
+        {m_deleteButton, {"btDelete", "&Delete", "Delete a file extension"}},
+        {m_clearButton, {"btClear", "&Clear all", "Clear all extensions"}},
+        {m_closeButton, {"btClose", "Close", "Close window"}},
     };
     auto* buttonColumn = new QVBoxLayout;
     for (const auto& [button, texts] : buttons) {
@@ -63,58 +64,61 @@ TfrmStatList::TfrmStatList(std::string section, QWidget* parent)
     }
     buttonColumn->addStretch();
 
-    Label2->setObjectName("Label2");
-    Label2->setText("Hint: Drag mouse or use ctrl-click to select multiple file types.");
+    m_hint->setObjectName("Label2");
+    m_hint->setText("Hint: Drag mouse or use ctrl-click to select multiple file types.");
 
     auto* headings = new QHBoxLayout;
-    headings->addWidget(Label1);
+    headings->addWidget(m_heading);
     headings->addStretch();
-    headings->addWidget(lblCount);
+    headings->addWidget(m_counter);
     auto* layout = new QGridLayout(this);
     layout->addLayout(headings, 0, 0);
-    layout->addWidget(PickList1, 1, 0);
+    layout->addWidget(m_typeList, 1, 0);
     layout->addLayout(buttonColumn, 1, 1);
-    layout->addWidget(Label2, 2, 0, 1, 2);
+    layout->addWidget(m_hint, 2, 0, 1, 2);
     makeFixedDialog(*this);
 
-    connect(btAdd, &QPushButton::clicked, this, [this] { btAddClick(); });
-    connect(btDelete, &QPushButton::clicked, this, [this] { btDeleteClick(); });
-    connect(btClear, &QPushButton::clicked, this, [this] { btClearClick(); });
-    connect(btClose, &QPushButton::clicked, this, [this] { btCloseClick(); });
+    connect(
+        m_addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
+    connect(
+        m_deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
+    connect(
+        m_clearButton, &QPushButton::clicked, this, [this] { onClearClicked(); });
+    connect(m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
 }
 
-std::vector<std::string> TfrmStatList::entries() const {
-    return byteEntries(*PickList1);
+std::vector<std::string> TypeListEditor::entries() const {
+    return byteEntries(*m_typeList);
 }
 
-void TfrmStatList::showEvent(QShowEvent* event) {
+void TypeListEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_loaded) {
         m_loaded = true;
-        FormShow();
+        loadList();
         centreOnScreen(*this);
     }
 }
 
-void TfrmStatList::keyPressEvent(QKeyEvent* event) {
+void TypeListEditor::keyPressEvent(QKeyEvent* event) {
     // Esc is "Close" here: it stores the list, unlike the title bar's close box.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        btClose->click();
+        m_closeButton->click();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-void TfrmStatList::FormShow() {
+void TypeListEditor::loadList() {
     std::vector<std::string> lines;
     ReadStatFilesFromDisk(lines, m_section);
     for (const std::string& line : lines)
-        addByteEntry(*PickList1, line);
+        addByteEntry(*m_typeList, line);
     setCounter();
 }
 
-void TfrmStatList::btAddClick() {
-    TfrmSelectExtension picker(this);
+void TypeListEditor::onAddClicked() {
+    ExtensionPicker picker(this);
     if (picker.exec() == QDialog::Accepted) {
         std::vector<std::string> lines = entries();
         if (!picker.multiple()) {
@@ -128,37 +132,37 @@ void TfrmStatList::btAddClick() {
     setCounter();
 }
 
-void TfrmStatList::btDeleteClick() {
-    const std::vector<int> selected = PickList1->selectedRows();
+void TypeListEditor::onDeleteClicked() {
+    const std::vector<int> selected = m_typeList->selectedRows();
     if (selected.size() > 1 &&
         !confirmed("Really delete " + std::to_string(selected.size()) + " extensions?"))
         return;
     for (auto row = selected.rbegin(); row != selected.rend(); ++row)
-        PickList1->removeItemAt(*row);
+        m_typeList->removeItemAt(*row);
     setCounter();
 }
 
-void TfrmStatList::btClearClick() {
+void TypeListEditor::onClearClicked() {
     if (!confirmed("Really clear out all extensions?"))
         return;
-    PickList1->clear();
+    m_typeList->clear();
     setCounter();
 }
 
-void TfrmStatList::btCloseClick() {
+void TypeListEditor::onCloseClicked() {
     if (WriteStatFilesToDisk(entries(), m_section))
         accept();
     else
         reject();
 }
 
-void TfrmStatList::addEntry(std::vector<std::string>& lines, const std::string& line) {
+void TypeListEditor::addEntry(std::vector<std::string>& lines, const std::string& line) {
     if (containsLineIgnoringCase(lines, line))
         return;
     lines.push_back(line);
-    addByteEntry(*PickList1, line);
+    addByteEntry(*m_typeList, line);
 }
 
-void TfrmStatList::setCounter() {
-    lblCount->setText(QString::number(PickList1->count()) + " available");
+void TypeListEditor::setCounter() {
+    m_counter->setText(QString::number(m_typeList->count()) + " available");
 }

@@ -20,10 +20,12 @@ std::string readKeyTwice(std::string_view keyName) {
 }
 
 bool lessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::ranges::lexicographical_compare(a, b, [](char x, char y) {
-        return static_cast<unsigned char>(upperLetter(x)) <
-               static_cast<unsigned char>(upperLetter(y));
-    });
+    return std::ranges::lexicographical_compare(
+        a, b,
+        [](char x, char y) {
+            return static_cast<unsigned char>(upperLetter(x)) <
+                   static_cast<unsigned char>(upperLetter(y));
+        });
 }
 
 } // namespace

@@ -8,8 +8,8 @@ unsigned char upperLetter(char c) {
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b,
-                              [](char x, char y) { return upperLetter(x) == upperLetter(y); });
+    return std::ranges::equal(
+        a, b, [](char x, char y) { return upperLetter(x) == upperLetter(y); });
 }
 } // namespace
 

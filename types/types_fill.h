@@ -16,7 +16,7 @@ class TextGrid;
 
 inline constexpr int typesGridColumns = 5;
 
-// The items of the sort menu PopupMenu1, in menu order.
+// The items of the Types page's sort menu, in menu order.
 enum class TypesSortItem {
     SortbyExtension,
     SortbyType,
@@ -28,7 +28,7 @@ inline constexpr std::array<const char*, 5> typesSortCaptions = {
     "Sort by &Extension", "Sort by &Type", "Sort by &Size", "Sort by &Number of files",
     "Sort by &Average File Size"};
 
-// The items of rgTypes, in order.
+// The Types page's view buttons, in order.
 enum class TypesView { Listing, PieBySize, PieByNumFiles, PieByAverageSize };
 inline constexpr std::array<const char*, 4> typesViewCaptions = {
     "Listing", "Pie by Size", "Pie by # Files", "Pie by Average Size"};

@@ -36,35 +36,20 @@ public:
 
     // The fill after each drive's walk: the chosen types, the grid, then the view.
     void doFileTypes();
-    // Shows the listing with its totals, or sorts for the pie view chosen and refills the pie.
-    void rgTypesClick();
     // Sorts the grid by the item's order and moves the check mark to it; with at most one data
-    // row nothing happens at all. The walk calls it with SortbyExtension at the end of a run.
-    void SortbyExtensionClick(QAction* item);
-    void doTotals();
-    // The pie's click: start or stop the shared timer.
-    void chartSpacePieClick();
-    void ScrollBar2Change(int position);
-    // Turns the pie by one degree (in a pie view) and moves ScrollBar2 along.
+    // row nothing happens at all. The walk sorts by extension at the end of a run.
+    void sortBy(TypesSortItem item);
+    // Turns the pie by one degree (in a pie view) and moves the scroll bar along.
     void pieTick();
-    [[nodiscard]] static Qt::Alignment gridTypesGetAlignment(int column);
+    [[nodiscard]] static Qt::Alignment columnAlignment(int column);
 
     [[nodiscard]] TypesView typesView() const;
     void setTypesView(TypesView view); // checks the radio button, no redraw
     [[nodiscard]] QAction* sortItem(TypesSortItem item) const;
-    [[nodiscard]] ChartSeries& Series2();
-
-    StringGrid* const gridTypes;
-    Chart* const chartPie;
-    QScrollBar* const ScrollBar2;
-    QGroupBox* const rgTypes;
-    QMenu* const PopupMenu1;
-    MenuButton* const btSort;
-    QAction* const SortbyExtension;
-    QAction* const SortbyType;
-    QAction* const SortbySize;
-    QAction* const SortbyNumFiles;
-    QAction* const SortbyAverageFileSize1;
+    [[nodiscard]] ChartSeries& pieSeries();
+    // The listing ("gridTypes"): the window writes its headings, clears it and prints it.
+    [[nodiscard]] StringGrid& gridTypes();
+    [[nodiscard]] const StringGrid& gridTypes() const;
 
 signals:
     // The shared pie timer must run (true, a pie view) or stop (false, the listing).
@@ -73,12 +58,28 @@ signals:
     void pieTimerToggled();
 
 private:
+    // Shows the listing with its totals, or sorts for the pie view chosen and refills the pie.
+    void onViewButtonClicked();
+    // A sort menu item: sortBy its order.
+    void onSortItemChosen(QAction* item);
+    void doTotals();
+    // The pie's click: start or stop the shared timer.
+    void onTypesPieClicked();
+    // The scroll bar turns the pie to its position.
+    void onPieTurnChanged(int position);
     void showSortChecks();
 
+    StringGrid* const m_gridTypes;
+    Chart* const m_chartPie;
+    QScrollBar* const m_pieTurnBar; // "ScrollBar2", on the pie
+    QGroupBox* const m_viewBox;     // "rgTypes", the four view buttons "rgTypes0" .. "rgTypes3"
+    QMenu* const m_sortMenu;        // "PopupMenu1"
+    MenuButton* const m_sortButton; // "btSort"
+    // The sort menu's items in TypesSortItem order, "SortbyExtension" .. "SortbyAverageFileSize1".
+    const std::array<QAction*, 5> m_sortItems;
     DriveStatistics& m_stats;
     const SelectionFilter& m_selection;
     BarPalette& m_barColors;
     QButtonGroup* m_views;
-    std::array<QAction*, 5> m_sortItems;
     TypesSortItem m_checkedSort = TypesSortItem::SortbyExtension;
 };

@@ -56,202 +56,215 @@ QAction* addMenuItem(QMenu* menu, const char* name, const char* caption) {
 
 } // namespace
 
-TfrmWhichDrive::TfrmWhichDrive(QWidget* owner)
-    : QDialog(owner), pnlPage1(makePage(this, "pnlPage1")),
-      lblDrives(makeLabel(pnlPage1, "lblDrives", "Which drives?")),
-      pckDrive(new PickList(pnlPage1)),
-      btCancel1(makeButton(pnlPage1, "btCancel1", "Cancel", middleButtonLeft)),
-      btNext1(makeButton(pnlPage1, "btNext1", "&Next >>", rightButtonLeft)),
-      pnlPage2(makePage(this, "pnlPage2")),
-      lblTypes(makeLabel(pnlPage2, "lblTypes", "Which file types?")),
-      rbAll(new QRadioButton(QStringLiteral("&All files"), pnlPage2)),
-      rbInclude(new QRadioButton(QStringLiteral("&Selected file types only"), pnlPage2)),
-      rbExclude(
-          new QRadioButton(QStringLiteral("All files &except selected file types"), pnlPage2)),
-      btPrior2(makeButton(pnlPage2, "btPrior2", "<< &Previous", middleButtonLeft)),
-      btNext2(makeButton(pnlPage2, "btNext2", "&Next >>", rightButtonLeft)),
-      pnlPage3(makePage(this, "pnlPage3")), lblSelect(makeLabel(pnlPage3, "lblSelect", "")),
-      lblOf(makeLabel(pnlPage3, "lblOf", "")), PickList1(new PickList(pnlPage3)),
-      btEdit(makeButton(pnlPage3, "btEdit", "&Add/Delete", 12)),
-      btPrior3(makeButton(pnlPage3, "btPrior3", "<< &Previous", middleButtonLeft)),
-      btOK(makeButton(pnlPage3, "btOK", "OK", rightButtonLeft)), popDrives(new QMenu(this)),
-      popTypes(new QMenu(this)) {
+WhichDriveWizard::WhichDriveWizard(QWidget* owner)
+    : QDialog(owner), m_drivesPage(makePage(this, "pnlPage1")),
+      m_drivesHeading(makeLabel(m_drivesPage, "lblDrives", "Which drives?")),
+      m_driveList(new PickList(m_drivesPage)),
+      m_cancelButton(makeButton(m_drivesPage, "btCancel1", "Cancel", middleButtonLeft)),
+      m_drivesNextButton(makeButton(m_drivesPage, "btNext1", "&Next >>", rightButtonLeft)),
+      m_modePage(makePage(this, "pnlPage2")),
+      m_modeHeading(makeLabel(m_modePage, "lblTypes", "Which file types?")),
+      m_allFilesButton(new QRadioButton(QStringLiteral("&All files"), m_modePage)),
+      m_includeButton(new QRadioButton(QStringLiteral("&Selected file types only"), m_modePage)),
+      m_excludeButton(
+          new QRadioButton(QStringLiteral("All files &except selected file types"), m_modePage)),
+      m_modeBackButton(makeButton(m_modePage, "btPrior2", "<< &Previous", middleButtonLeft)),
+      m_modeNextButton(makeButton(m_modePage, "btNext2", "&Next >>", rightButtonLeft)),
+      m_typesPage(makePage(this, "pnlPage3")),
+      m_typesHeading(makeLabel(m_typesPage, "lblSelect", "")),
+      m_typesCounter(makeLabel(m_typesPage, "lblOf", "")), m_typeList(new PickList(m_typesPage)),
+      m_editButton(makeButton(m_typesPage, "btEdit", "&Add/Delete", 12)),
+      m_typesBackButton(makeButton(m_typesPage, "btPrior3", "<< &Previous", middleButtonLeft)),
+      m_finishButton(makeButton(m_typesPage, "btOK", "OK", rightButtonLeft)),
+      m_driveMenu(new QMenu(this)), m_typeMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("frmWhichDrive"));
     setWindowTitle(QStringLiteral("Which drives and file types?"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(pageSize + QSize(2, 2));
 
-    lblDrives->setGeometry(12, 8, 376, 36);
-    pckDrive->setObjectName(QStringLiteral("pckDrive"));
-    pckDrive->setGeometry(12, 50, 376, 190);
-    pckDrive->setMarkStyle(PickList::MarkStyle::checkMark);
-    pckDrive->setToolTip(QString::fromLatin1(driveListHint));
-    pckDrive->setContextMenu(popDrives);
+    m_drivesHeading->setGeometry(12, 8, 376, 36);
+    m_driveList->setObjectName(QStringLiteral("pckDrive"));
+    m_driveList->setGeometry(12, 50, 376, 190);
+    m_driveList->setMarkStyle(PickList::MarkStyle::checkMark);
+    m_driveList->setToolTip(QString::fromLatin1(driveListHint));
+    m_driveList->setContextMenu(m_driveMenu);
 
-    lblTypes->setGeometry(12, 8, 376, 36);
-    const std::pair<QRadioButton*, const char*> modes[] = {
-        {rbAll, "rbAll"}, {rbInclude, "rbInclude"}, {rbExclude, "rbExclude"}};
+    m_modeHeading->setGeometry(12, 8, 376, 36);
+    const std::pair<QRadioButton*, const char*> modes[] = {{m_allFilesButton, "rbAll"},
+                                                           {m_includeButton, "rbInclude"},
+                                                           {m_excludeButton, "rbExclude"}};
     int top = 76;
     for (const auto& [button, name] : modes) {
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(48, top, 320, 24);
         top += 40;
     }
-    rbAll->setChecked(true);
+    m_allFilesButton->setChecked(true);
 
-    lblSelect->setGeometry(12, 8, 296, 36);
-    lblOf->setGeometry(308, 8, 80, 36);
-    lblOf->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    PickList1->setObjectName(QStringLiteral("PickList1"));
-    PickList1->setGeometry(12, 50, 376, 190);
-    PickList1->setMarkStyle(PickList::MarkStyle::checkMark);
-    PickList1->setTabStop(12);
-    PickList1->setToolTip(QString::fromLatin1(driveListHint));
-    PickList1->setContextMenu(popTypes);
-    btEdit->setToolTip(QStringLiteral("Add, delete file types"));
+    m_typesHeading->setGeometry(12, 8, 296, 36);
+    m_typesCounter->setGeometry(308, 8, 80, 36);
+    m_typesCounter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_typeList->setObjectName(QStringLiteral("PickList1"));
+    m_typeList->setGeometry(12, 50, 376, 190);
+    m_typeList->setMarkStyle(PickList::MarkStyle::checkMark);
+    m_typeList->setTabStop(12);
+    m_typeList->setToolTip(QString::fromLatin1(driveListHint));
+    m_typeList->setContextMenu(m_typeMenu);
+    m_editButton->setToolTip(QStringLiteral("Add, delete file types"));
 
-    popDrives->setObjectName(QStringLiteral("popDrives"));
-    popTypes->setObjectName(QStringLiteral("popTypes"));
-    connect(addMenuItem(popDrives, "SelectAll1", "Select All"), &QAction::triggered, this,
-            [this] { SelectAll1Click(); });
-    connect(addMenuItem(popDrives, "Deselectall1", "Deselect All"), &QAction::triggered, this,
-            [this] { Deselectall1Click(); });
-    connect(addMenuItem(popTypes, "SelectAll2", "Select All"), &QAction::triggered, this,
-            [this] { SelectAll2Click(); });
-    connect(addMenuItem(popTypes, "DeselectAll2", "Deselect All"), &QAction::triggered, this,
-            [this] { DeselectAll2Click(); });
+    m_driveMenu->setObjectName(QStringLiteral("popDrives"));
+    m_typeMenu->setObjectName(QStringLiteral("popTypes"));
+    connect(
+        addMenuItem(m_driveMenu, "SelectAll1", "Select All"), &QAction::triggered, this,
+        [this] { onSelectAllDrivesClicked(); });
+    connect(
+        addMenuItem(m_driveMenu, "Deselectall1", "Deselect All"), &QAction::triggered, this,
+        [this] { onDeselectAllDrivesClicked(); });
+    connect(
+        addMenuItem(m_typeMenu, "SelectAll2", "Select All"), &QAction::triggered, this,
+        [this] { onSelectAllTypesClicked(); });
+    connect(
+        addMenuItem(m_typeMenu, "DeselectAll2", "Deselect All"), &QAction::triggered, this,
+        [this] { onDeselectAllTypesClicked(); });
 
-    connect(pckDrive, &PickList::entryClicked, this, [this] { pckDriveClick(); });
-    connect(PickList1, &PickList::entryClicked, this, [this] { PickList1Click(); });
-    connect(btCancel1, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btNext1, &QPushButton::clicked, this, [this] { showPage(2); });
-    connect(btPrior2, &QPushButton::clicked, this, [this] { showPage(1); });
-    connect(btNext2, &QPushButton::clicked, this, [this] { btNext2Click(); });
-    connect(btPrior3, &QPushButton::clicked, this, [this] { showPage(2); });
-    connect(btEdit, &QPushButton::clicked, this, [this] { btEditClick(); });
-    connect(btOK, &QPushButton::clicked, this, [this] { btOKClick(); });
+    connect(
+        m_driveList, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
+    connect(m_typeList, &PickList::entryClicked, this, [this] { onTypeListClicked(); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(
+        m_drivesNextButton, &QPushButton::clicked, this, [this] { showPage(2); });
+    connect(
+        m_modeBackButton, &QPushButton::clicked, this, [this] { showPage(1); });
+    connect(
+        m_modeNextButton, &QPushButton::clicked, this, [this] { onModeNextClicked(); });
+    connect(
+        m_typesBackButton, &QPushButton::clicked, this, [this] { showPage(2); });
+    connect(
+        m_editButton, &QPushButton::clicked, this, [this] { onEditClicked(); });
+    connect(m_finishButton, &QPushButton::clicked, this, [this] { onFinishClicked(); });
 
     showPage(1);
 }
 
-WizardAnswer TfrmWhichDrive::answer() const {
+WizardAnswer WhichDriveWizard::answer() const {
     WizardAnswer result;
-    result.drives = markedByteEntries(*pckDrive);
+    result.drives = markedByteEntries(*m_driveList);
     result.allFiles = allFiles;
     result.includeTypes = includeTypes;
     result.excludeTypes = excludeTypes;
     if (!allFiles)
-        result.typeEntries = markedByteEntries(*PickList1);
+        result.typeEntries = markedByteEntries(*m_typeList);
     return result;
 }
 
-int TfrmWhichDrive::currentPage() const {
-    if (pnlPage3->isVisibleTo(this))
+int WhichDriveWizard::currentPage() const {
+    if (m_typesPage->isVisibleTo(this))
         return 3;
-    return pnlPage2->isVisibleTo(this) ? 2 : 1;
+    return m_modePage->isVisibleTo(this) ? 2 : 1;
 }
 
-std::string TfrmWhichDrive::typeSection() const {
-    return rbInclude->isChecked() ? includeSection : excludeSection;
+std::string WhichDriveWizard::typeSection() const {
+    return m_includeButton->isChecked() ? includeSection : excludeSection;
 }
 
-void TfrmWhichDrive::showEvent(QShowEvent* event) {
+void WhichDriveWizard::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        fillDriveList();
         centreOnScreen(*this);
     }
 }
 
-void TfrmWhichDrive::FormShow() {
-    pckDrive->clear();
+void WhichDriveWizard::fillDriveList() {
+    m_driveList->clear();
     for (const DriveListEntry& entry : machineDriveList(DriveListKind::wizard))
-        pckDrive->setMarked(addByteEntry(*pckDrive, entry.text), entry.marked);
-    pckDriveClick();
+        m_driveList->setMarked(addByteEntry(*m_driveList, entry.text), entry.marked);
+    onDriveListClicked();
 }
 
-void TfrmWhichDrive::showPage(int page) {
-    pnlPage1->setVisible(page == 1);
-    pnlPage2->setVisible(page == 2);
-    pnlPage3->setVisible(page == 3);
+void WhichDriveWizard::showPage(int page) {
+    m_drivesPage->setVisible(page == 1);
+    m_modePage->setVisible(page == 2);
+    m_typesPage->setVisible(page == 3);
     // A dialog has one default button: the one of the page on view.
-    QPushButton* const defaults[] = {btNext1, btNext2, btOK};
+    QPushButton* const defaults[] = {m_drivesNextButton, m_modeNextButton, m_finishButton};
     defaults[page - 1]->setDefault(true);
 }
 
-void TfrmWhichDrive::pckDriveClick() {
-    btNext1->setEnabled(pckDrive->markedCount() > 0);
+void WhichDriveWizard::onDriveListClicked() {
+    m_drivesNextButton->setEnabled(m_driveList->markedCount() > 0);
 }
 
-void TfrmWhichDrive::PickList1Click() {
-    const int marked = PickList1->markedCount();
+void WhichDriveWizard::onTypeListClicked() {
+    const int marked = m_typeList->markedCount();
     setCounter(marked);
-    btOK->setEnabled(pckDrive->markedCount() > 0 && marked > 0);
+    m_finishButton->setEnabled(m_driveList->markedCount() > 0 && marked > 0);
 }
 
-void TfrmWhichDrive::btNext2Click() {
-    btOK->setEnabled(false);
-    if (rbAll->isChecked()) {
+void WhichDriveWizard::onModeNextClicked() {
+    m_finishButton->setEnabled(false);
+    if (m_allFilesButton->isChecked()) {
         allFiles = true;
         includeTypes = false;
         excludeTypes = false;
         accept();
         return;
     }
-    lblSelect->setText(rbInclude->isChecked() ? QStringLiteral("Selected file types only")
-                                              : QStringLiteral("All file types except ..."));
+    m_typesHeading->setText(m_includeButton->isChecked()
+                                ? QStringLiteral("Selected file types only")
+                                : QStringLiteral("All file types except ..."));
     loadTypes();
     showPage(3);
 }
 
-void TfrmWhichDrive::btEditClick() {
+void WhichDriveWizard::onEditClicked() {
     {
-        TfrmStatList editor(typeSection(), this);
+        TypeListEditor editor(typeSection(), this);
         editor.exec();
     }
     loadTypes();
 }
 
-void TfrmWhichDrive::btOKClick() {
-    allFiles = rbAll->isChecked();
-    includeTypes = rbInclude->isChecked();
-    excludeTypes = rbExclude->isChecked();
+void WhichDriveWizard::onFinishClicked() {
+    allFiles = m_allFilesButton->isChecked();
+    includeTypes = m_includeButton->isChecked();
+    excludeTypes = m_excludeButton->isChecked();
     accept();
 }
 
-void TfrmWhichDrive::SelectAll1Click() {
-    pckDrive->setAllMarked(true);
-    pckDriveClick();
+void WhichDriveWizard::onSelectAllDrivesClicked() {
+    m_driveList->setAllMarked(true);
+    onDriveListClicked();
 }
 
-void TfrmWhichDrive::Deselectall1Click() {
-    pckDrive->setAllMarked(false);
-    pckDriveClick();
+void WhichDriveWizard::onDeselectAllDrivesClicked() {
+    m_driveList->setAllMarked(false);
+    onDriveListClicked();
 }
 
-void TfrmWhichDrive::SelectAll2Click() {
-    PickList1->setAllMarked(true);
-    PickList1Click();
+void WhichDriveWizard::onSelectAllTypesClicked() {
+    m_typeList->setAllMarked(true);
+    onTypeListClicked();
 }
 
-void TfrmWhichDrive::DeselectAll2Click() {
-    PickList1->setAllMarked(false);
-    PickList1Click();
+void WhichDriveWizard::onDeselectAllTypesClicked() {
+    m_typeList->setAllMarked(false);
+    onTypeListClicked();
 }
 
-void TfrmWhichDrive::loadTypes() {
+void WhichDriveWizard::loadTypes() {
     std::vector<std::string> lines;
     ReadStatFilesFromDisk(lines, typeSection());
-    PickList1->clear();
+    m_typeList->clear();
     for (const std::string& line : lines)
-        addByteEntry(*PickList1, line);
-    btOK->setEnabled(false);
+        addByteEntry(*m_typeList, line);
+    m_finishButton->setEnabled(false);
     setCounter(0);
 }
 
-void TfrmWhichDrive::setCounter(int marked) {
-    lblOf->setText(QString::number(marked) + QLatin1Char('/') +
-                   QString::number(PickList1->count()));
+void WhichDriveWizard::setCounter(int marked) {
+    m_typesCounter->setText(QString::number(marked) + QLatin1Char('/') +
+                            QString::number(m_typeList->count()));
 }

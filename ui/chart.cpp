@@ -79,29 +79,26 @@ void Chart::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
         return;
     }
-    if (moved.x() > 0 && moved.y() > 0) {
+    if (moved.x() > 0 && moved.y() > 0)
         zoomTo(QRectF(start, end));
-    } else if (moved.x() < 0 && moved.y() < 0) {
+    else if (moved.x() < 0 && moved.y() < 0)
         m_model.undoZoom();
-    }
     update();
 }
 
 void Chart::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton)
         emit doubleClicked();
-    }
     QWidget::mouseDoubleClickEvent(event);
 }
 
 bool Chart::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        if (m_model.hint.empty()) {
+        if (m_model.hint.empty())
             QToolTip::hideText();
-        } else {
+        else
             QToolTip::showText(help->globalPos(), QString::fromLocal8Bit(m_model.hint), this);
-        }
         return true;
     }
     return QWidget::event(event);
@@ -110,9 +107,8 @@ bool Chart::event(QEvent* event) {
 void Chart::zoomTo(const QRectF& pixels) {
     const ChartPainter::Layout& layout = m_screenLayout;
     const QRectF face = layout.frontFace;
-    if (!layout.cartesian || face.width() <= 0 || face.height() <= 0) {
+    if (!layout.cartesian || face.width() <= 0 || face.height() <= 0)
         return;
-    }
     auto along = [](const AxisRange& r, double share) {
         return r.minimum + share * (r.maximum - r.minimum);
     };

@@ -118,9 +118,8 @@ void fillTypesPie(ChartModel& chart, int rotationAngle) {
                                                                 {".h", 60},
                                                                 {".html", 41},
                                                                 {".md", 12}}};
-    for (std::size_t k = 0; k < types.size(); ++k) {
+    for (std::size_t k = 0; k < types.size(); ++k)
         pie.add(types[k].second, types[k].first, palette[k]);
-    }
 }
 
 void fillSizeBars(ChartModel& chart) {
@@ -138,9 +137,8 @@ void fillSizeBars(ChartModel& chart) {
     bars.valueFormat = "#,##0.##";
     const std::array<double, 12> megabytes{12.5,  8.25,  14.0,  27.5,  48.0,  91.2,
                                            150.4, 212.9, 260.0, 301.7, 350.2, 1820.6};
-    for (std::size_t i = 0; i < megabytes.size(); ++i) {
+    for (std::size_t i = 0; i < megabytes.size(); ++i)
         bars.add(megabytes[i], sizeClasses[i], palette[i]);
-    }
 }
 
 void fillCombinedBars(ChartModel& chart) {
@@ -168,9 +166,8 @@ void fillCombinedBars(ChartModel& chart) {
         s.barWidthPercent = 40;
         s.barOffsetPercent = k.offset;
         s.gradientFill = true;
-        for (std::size_t i = 0; i < k.values.size(); ++i) {
+        for (std::size_t i = 0; i < k.values.size(); ++i)
             s.add(k.values[i], ageClasses[i], k.color);
-        }
     }
 }
 
@@ -218,9 +215,8 @@ void fillAttributeBars(ChartModel& chart) {
     auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar);
     bars.marks.visible = true;
     bars.marks.format = "#,##0.## %";
-    for (const double share : {61.25, 3.5, 10.0, 25.25}) {
+    for (const double share : {61.25, 3.5, 10.0, 25.25})
         bars.add(share, {}, clRed);
-    }
 }
 
 void fillDrivePie(ChartModel& chart, const std::string& title, double used, double free) {
@@ -249,9 +245,8 @@ QStringList renderChartGallery(const QString& outDir) {
         chart.paint(painter, image.rect());
         painter.end();
         const QString path = QDir(outDir).filePath(name);
-        if (image.save(path)) {
+        if (image.save(path))
             written << path;
-        }
     };
     const QSize large(900, 600);
     {
@@ -317,9 +312,8 @@ QStringList renderChartGallery(const QString& outDir) {
         total.paint(painter, QRect(3 * 103 + 15, 104, 235, 183));
         painter.end();
         const QString path = QDir(outDir).filePath("chart_space_pies.png");
-        if (panel.save(path)) {
+        if (panel.save(path))
             written << path;
-        }
     }
     {
         Chart chart;

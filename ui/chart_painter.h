@@ -8,7 +8,6 @@
 
 #include "ui/axis_range.h"
 #include "ui/chart_model.h"
-#include "ui/chart_projection.h"
 
 #include <QFont>
 #include <QPainter>
@@ -18,6 +17,14 @@
 #include <string>
 #include <vector>
 
+class ChartFrame;
+class ChartProjection;
+struct ChartBox;
+
+// A bar or line chart is painted in steps: lay out the axes, fit the plot and its frame,
+// then walls, value ticks, category labels, axis titles, the series, axis lines and marks
+// (chart_painter_cartesian.cpp). A pie is fitted into its frame, then drawn as sides, tops and
+// marks (chart_painter_pie.cpp).
 class ChartPainter final {
 public:
     // Where the plot ended up: its front face on the device and the ranges it shows.
@@ -55,12 +62,58 @@ private:
     [[nodiscard]] double px(double pixelsAt96) const { return pixelsAt96 * m_unit; }
     [[nodiscard]] QFont font(double pixelsAt96, bool bold = false) const;
 
+    // Defined with the steps that use them.
+    struct LegendLook;
+    struct CartesianAxes;
+    struct WallsShown;
+    struct BarSlot;
+    struct BarPlace;
+    struct PieFrame;
+
     void paintBackground();
     QRectF paintTitle(QRectF area);
     QRectF paintLegend(QRectF area);
-    void paintCartesian(QRectF area);
-    void paintPie(const QRectF& area, int seriesIndex);
+    // The legend's box, taken off the area.
+    [[nodiscard]] QRectF placeLegend(QRectF& area, const std::vector<LegendEntry>& entries,
+                                     const LegendLook& look) const;
+    void paintLegendBox(const QRectF& box, const std::vector<LegendEntry>& entries,
+                        const LegendLook& look);
     void paintMarks(std::vector<Mark>& marks, bool pushUp);
+
+    void paintCartesian(QRectF area);
+    [[nodiscard]] CartesianAxes cartesianAxes(const QFont& labelFont) const;
+    [[nodiscard]] QRectF plotArea(const CartesianAxes& axes, const QRectF& area) const;
+    WallsShown paintWalls(const ChartFrame& frame);
+    void paintValueTicks(const CartesianAxes& axes, const ChartFrame& frame,
+                         const WallsShown& walls);
+    void paintRightTicks(const CartesianAxes& axes, const ChartFrame& frame);
+    void paintCategoryLabels(const CartesianAxes& axes, const ChartFrame& frame);
+    void paintCategoryLabel(const CartesianAxes& axes, const QPointF& at, const QString& text,
+                            double room);
+    void paintAxisTitles(const CartesianAxes& axes, const QRectF& area, const QRectF& plot);
+    void paintAxisLines(const CartesianAxes& axes, const ChartFrame& frame);
+    [[nodiscard]] std::vector<int> shownSeries(bool line) const;
+
+    [[nodiscard]] std::vector<Mark> paintBars(const CartesianAxes& axes, const ChartFrame& frame);
+    void addBars(int seriesIndex, const BarSlot& slot, const CartesianAxes& axes,
+                 const ChartFrame& frame, std::vector<ChartBox>& boxes,
+                 std::vector<Mark>& marks) const;
+    [[nodiscard]] Mark barMark(const ChartSeries& series, int point, const BarPlace& place,
+                               const ChartFrame& frame) const;
+    void paintBar(const ChartBox& box, const ChartProjection& projection);
+
+    void paintLines(const CartesianAxes& axes, const ChartFrame& frame);
+    void paintLine(const ChartSeries& series, const CartesianAxes& axes, const ChartFrame& frame,
+                   double z0, double z1);
+
+    void paintPie(const QRectF& area, int seriesIndex);
+    [[nodiscard]] PieFrame pieFrame(const QRectF& area, int seriesIndex,
+                                    const std::vector<PieSlice>& slices) const;
+    void paintPieSide(const PieSlice& slice, bool cut, const PieFrame& frame);
+    void paintPieTop(const PieSlice& slice, const PieFrame& frame);
+    [[nodiscard]] std::vector<Mark> pieMarks(int seriesIndex, const std::vector<PieSlice>& slices,
+                                             const PieFrame& frame) const;
+    void stackMarks(std::vector<Mark>& column) const;
 
     const ChartModel& m_model;
     QPainter& m_painter;

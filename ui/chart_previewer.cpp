@@ -9,9 +9,8 @@
 
 void printChart(Chart& chart, QPrinter& printer) {
     QPainter painter(&printer);
-    if (!painter.isActive()) {
+    if (!painter.isActive())
         return;
-    }
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     chart.paint(painter, QRect(QPoint(0, 0), page.size()));
 }
@@ -19,9 +18,8 @@ void printChart(Chart& chart, QPrinter& printer) {
 ChartPreviewer::ChartPreviewer(QWidget* parent) : QObject(parent), m_parentWidget(parent) {}
 
 void ChartPreviewer::execute() {
-    if (m_chart == nullptr) {
+    if (m_chart == nullptr)
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintPreviewDialog dialog(&printer, m_parentWidget);

@@ -23,9 +23,8 @@ ChartProjection::ChartProjection(const ChartView3D& view, const QRectF& area)
     m_depth = depthPercent / 100.0 * std::min(area.width(), area.height()) * 0.4;
     m_width = std::max(1.0, area.width() - m_depth * obliqueCos);
     m_height = std::max(1.0, area.height() - m_depth * obliqueCos);
-    if (!view.enabled || view.orthogonal) {
+    if (!view.enabled || view.orthogonal)
         return;
-    }
     m_cosYaw = std::cos(radians(view.rotation - 360));
     m_sinYaw = std::sin(radians(view.rotation - 360));
     m_cosPitch = std::cos(radians(view.elevation - 360));
@@ -72,19 +71,17 @@ QPointF ChartProjection::raw(double x, double y, double z) const {
 
 QPointF ChartProjection::project(double x, double y, double z) const {
     QPointF p;
-    if (!m_view.enabled || m_view.orthogonal) {
+    if (!m_view.enabled || m_view.orthogonal)
         p = QPointF(m_area.left() + x + z * obliqueCos, m_area.bottom() - y - z * obliqueCos);
-    } else {
+    else
         p = (raw(x, y, z) + m_shift) * m_fit + m_area.center();
-    }
     const double zoom = std::max(0, m_view.zoomPercent) / 100.0;
     return m_area.center() + (p - m_area.center()) * zoom;
 }
 
 double ChartProjection::distance(double x, double y, double z) const {
-    if (!m_view.enabled || m_view.orthogonal) {
+    if (!m_view.enabled || m_view.orthogonal)
         return z - (x + y) * obliqueCos;
-    }
     return turn(x, y, z).z;
 }
 

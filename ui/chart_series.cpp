@@ -15,15 +15,15 @@ void ChartSeries::addXY(double x, double value, std::string label, ColorRef colo
 }
 
 double ChartSeries::value(int index) const {
-    if (index < 0 || index >= count()) {
+    if (index < 0 || index >= count())
         return 0;
-    }
     return m_points[static_cast<std::size_t>(index)].value;
 }
 
 double ChartSeries::total() const {
-    return std::accumulate(m_points.begin(), m_points.end(), 0.0,
-                           [](double sum, const ChartPoint& p) { return sum + p.value; });
+    return std::accumulate(
+        m_points.begin(), m_points.end(), 0.0,
+        [](double sum, const ChartPoint& p) { return sum + p.value; });
 }
 
 double ChartSeries::percentOfTotal(int index) const {
@@ -32,9 +32,8 @@ double ChartSeries::percentOfTotal(int index) const {
 }
 
 std::string ChartSeries::markText(int index) const {
-    if (index < 0 || index >= count()) {
+    if (index < 0 || index >= count())
         return {};
-    }
     switch (marks.style) {
     case ChartMarks::Style::Value:
         return formatFloat(marks.format, value(index));

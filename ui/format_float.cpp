@@ -26,9 +26,8 @@ std::vector<std::string> splitSections(const std::string& format) {
     char quote = 0;
     for (const char c : format) {
         if (quote != 0) {
-            if (c == quote) {
+            if (c == quote)
                 quote = 0;
-            }
         } else if (c == '"' || c == '\'') {
             quote = c;
         } else if (c == ';') {
@@ -50,11 +49,10 @@ Section parseSection(const std::string& text) {
     };
     for (const char c : text) {
         if (quote != 0) {
-            if (c == quote) {
+            if (c == quote)
                 quote = 0;
-            } else {
+            else
                 literal(c);
-            }
             continue;
         }
         switch (c) {
@@ -67,9 +65,8 @@ Section parseSection(const std::string& text) {
             section.hasPlaceholder = true;
             if (inFraction) {
                 ++section.maxFractionDigits;
-                if (c == '0') {
+                if (c == '0')
                     section.minFractionDigits = section.maxFractionDigits;
-                }
             } else if (c == '0' || seenZero) {
                 // "#0#0" still asks for three digits from the first zero on.
                 seenZero = true;
@@ -77,16 +74,14 @@ Section parseSection(const std::string& text) {
             }
             break;
         case '.':
-            if (inFraction) {
+            if (inFraction)
                 break; // only the first point counts
-            }
             inFraction = true;
             section.hasPlaceholder = true;
             break;
         case ',':
-            if (!inFraction) {
+            if (!inFraction)
                 section.grouping = true;
-            }
             break;
         default:
             literal(c);
@@ -111,11 +106,9 @@ Scientific scientificDigits(double value, int significant) {
     const std::string text(buffer.data(), result.ptr);
     const auto ePos = text.find('e');
     Scientific number;
-    for (std::size_t i = 0; i < ePos; ++i) {
-        if (text[i] != '.') {
+    for (std::size_t i = 0; i < ePos; ++i)
+        if (text[i] != '.')
             number.digits += text[i];
-        }
-    }
     std::from_chars(text.data() + ePos + 1 + (text[ePos + 1] == '+' ? 1 : 0),
                     text.data() + text.size(), number.exponent);
     return number;
@@ -132,9 +125,8 @@ std::pair<std::string, std::string> roundedDigits(double value, int decimals) {
         mantissa.insert(0, static_cast<std::size_t>(-pointPos), '0');
         pointPos = 0;
     }
-    if (static_cast<int>(mantissa.size()) < pointPos + decimals + 1) {
+    if (static_cast<int>(mantissa.size()) < pointPos + decimals + 1)
         mantissa.append(static_cast<std::size_t>(pointPos + decimals + 1 - mantissa.size()), '0');
-    }
     const auto keep = static_cast<std::size_t>(pointPos + decimals);
     std::string digits = mantissa.substr(0, keep);
     if (mantissa[keep] >= '5') {
@@ -165,18 +157,14 @@ bool roundsToZero(double value, int decimals) {
 
 std::string formatNumber(const Section& section, double value, const platform::Locale& locale) {
     auto [integer, fraction] = roundedDigits(value, section.maxFractionDigits);
-    if (static_cast<int>(integer.size()) < section.minIntegerDigits) {
+    if (static_cast<int>(integer.size()) < section.minIntegerDigits)
         integer.insert(0, static_cast<std::size_t>(section.minIntegerDigits) - integer.size(), '0');
-    }
-    while (static_cast<int>(fraction.size()) > section.minFractionDigits &&
-           fraction.back() == '0') {
+    while (static_cast<int>(fraction.size()) > section.minFractionDigits && fraction.back() == '0')
         fraction.pop_back();
-    }
     std::string text;
     for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (section.grouping && i > 0 && (integer.size() - i) % 3 == 0) {
+        if (section.grouping && i > 0 && (integer.size() - i) % 3 == 0)
             text += locale.thousandsSeparator;
-        }
         text += integer[i];
     }
     if (!fraction.empty()) {
@@ -187,16 +175,14 @@ std::string formatNumber(const Section& section, double value, const platform::L
 }
 
 std::string formatGeneral(double value, const platform::Locale& locale) {
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value))
         return {};
-    }
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, 15);
     std::string text(buffer.data(), result.ptr);
-    if (const auto point = text.find('.'); point != std::string::npos) {
+    if (const auto point = text.find('.'); point != std::string::npos)
         text.replace(point, 1, locale.decimalSeparator);
-    }
     return text;
 }
 
@@ -229,44 +215,37 @@ std::string formatSections(const std::vector<std::string>& texts, double value, 
     if (zero && texts.size() > 2 && !texts[2].empty()) {
         chosen = parse(texts[2]);
     } else if (!zero && value < 0) {
-        if (texts.size() > 1 && !texts[1].empty()) {
+        if (texts.size() > 1 && !texts[1].empty())
             chosen = parse(texts[1]);
-        } else {
+        else
             minus = true;
-        }
     }
-    if (!chosen.hasPlaceholder) {
+    if (!chosen.hasPlaceholder)
         return chosen.prefix;
-    }
     // A negative value that rounds to zero under its own section is written without a sign.
-    if (minus && roundsToZero(value, chosen.maxFractionDigits)) {
+    if (minus && roundsToZero(value, chosen.maxFractionDigits))
         minus = false;
-    }
     return (minus ? "-" : "") + chosen.prefix + formatNumber(chosen, value, locale) + chosen.suffix;
 }
 
 } // namespace
 
 std::string formatFloat(const std::string& format, double value, const platform::Locale& locale) {
-    if (format.empty()) {
+    if (format.empty())
         return formatGeneral(value, locale);
-    }
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value))
         return {};
-    }
     return formatSections(splitSections(format), value, 0, locale);
 }
 
 std::string formatChartNumber(const std::string& format, double value, double step,
                               const platform::Locale& locale) {
-    if (!std::isfinite(value)) {
+    if (!std::isfinite(value))
         return {};
-    }
     const std::vector<std::string> texts = splitSections(format.empty() ? "#,##0" : format);
     int decimals = std::isfinite(step) && step > 0 ? decimalsToWrite(step) : 0;
     const int formatDecimals = std::max(decimals, parseSection(texts[0]).maxFractionDigits);
-    if (value != 0 && roundsToZero(value, formatDecimals)) {
+    if (value != 0 && roundsToZero(value, formatDecimals))
         decimals = std::max(decimals, decimalsForTwoDigits(value));
-    }
     return formatSections(texts, value, decimals, locale);
 }

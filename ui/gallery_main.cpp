@@ -20,9 +20,8 @@ int main(int argc, char** argv) {
     applyHintStyle(app);
     QApplication::setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     const QString outDir = QString::fromLocal8Bit(argv[1]);
-    for (const QString& file : chart_gallery::renderChartGallery(outDir)) {
+    for (const QString& file : chart_gallery::renderChartGallery(outDir))
         std::printf("%s\n", file.toLocal8Bit().constData());
-    }
     if (!renderWidgetGallery(outDir)) {
         std::fprintf(stderr, "tally99-gallery: could not write into %s\n", argv[1]);
         return 1;

@@ -91,13 +91,12 @@ void checkLetter(const DriveTable& table, const IniDocument& ini, char letter) {
         FUZZ_CHECK(drive == nullptr);
         return;
     }
-    if (mapped) {
+    if (mapped)
         FUZZ_CHECK(drive != nullptr && drive->directory == withoutTrailingSlashes(*mapped));
-    } else if (automaticOn && automaticDrive != nullptr) {
+    else if (automaticOn && automaticDrive != nullptr)
         FUZZ_CHECK(drive != nullptr && drive->directory == automaticDrive->directory);
-    } else {
+    else
         FUZZ_CHECK(drive == nullptr);
-    }
     if (drive == nullptr)
         return;
 

@@ -83,10 +83,11 @@ struct SampleSeen {
 } // namespace
 
 TEST_F(AboutWindowTest, CaptionsAndHints) {
-    TfrmAbout about;
+    AboutWindow about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("How to contact us"));
-    EXPECT_EQ(about.btWeb()->text(), QStringLiteral("Velmor Home Page"));
-    EXPECT_EQ(about.btWeb()->toolTip(), QStringLiteral("Launch your browser to Velmor Home Page"));
+    EXPECT_EQ(about.webButton()->text(), QStringLiteral("Velmor Home Page"));
+    EXPECT_EQ(about.webButton()->toolTip(),
+              QStringLiteral("Launch your browser to Velmor Home Page"));
     EXPECT_TRUE(about.okButton()->isDefault());
     EXPECT_EQ(about.webLabel()->text().toStdString(), maker::webAddress);
     for (int product = 0; product < 5; ++product) {
@@ -97,7 +98,7 @@ TEST_F(AboutWindowTest, CaptionsAndHints) {
 
 TEST_F(AboutWindowTest, WebLabelFailureIsReportedOnceAndTheWindowStays) {
     m_shellWorks = false;
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
     clickLabel(about.webLabel());
     expectOneBrowserError();
@@ -106,17 +107,17 @@ TEST_F(AboutWindowTest, WebLabelFailureIsReportedOnceAndTheWindowStays) {
 
 TEST_F(AboutWindowTest, HomePageButtonFailureIsReportedOnceAndTheWindowCloses) {
     m_shellWorks = false;
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
-    about.btWeb()->click();
+    about.webButton()->click();
     expectOneBrowserError();
     EXPECT_FALSE(about.isVisible());
 }
 
 TEST_F(AboutWindowTest, WorkingBrowserShowsNoMessage) {
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
-    about.btWeb()->click();
+    about.webButton()->click();
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(m_beeps, 0);
     EXPECT_EQ(m_opened.size(), 1U);
@@ -127,7 +128,7 @@ TEST_F(AboutWindowTest, WorkingBrowserShowsNoMessage) {
 TEST_F(AboutWindowTest, AFailingLauncherIsReportedOnceFromTheLabelAndFromTheButton) {
     setShellOpenHook({});
     tally_test::FakeXdgOpen launcher("exit 3");
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
     clickLabel(about.webLabel());
     ASSERT_EQ(m_messages.size(), 1U);
@@ -135,7 +136,7 @@ TEST_F(AboutWindowTest, AFailingLauncherIsReportedOnceFromTheLabelAndFromTheButt
     EXPECT_EQ(m_messages[0].text, "Couldn't open web browser for home page.");
     EXPECT_TRUE(about.isVisible());
 
-    about.btWeb()->click();
+    about.webButton()->click();
     ASSERT_EQ(m_messages.size(), 2U);
     EXPECT_EQ(m_messages[1].text, "Couldn't open web browser for home page.");
     EXPECT_EQ(m_beeps, 2);
@@ -147,34 +148,31 @@ TEST_F(AboutWindowTest, AFailingLauncherIsReportedOnceFromTheLabelAndFromTheButt
 TEST_F(AboutWindowTest, AWorkingLauncherShowsNoMessage) {
     setShellOpenHook({});
     tally_test::FakeXdgOpen launcher("exit 0");
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
     clickLabel(about.webLabel());
-    about.btWeb()->click();
+    about.webButton()->click();
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(m_beeps, 0);
     EXPECT_EQ(launcher.launches().size(), 2U);
 }
 
 TEST_F(AboutWindowTest, EachArrowShowsExactlyItsOwnSample) {
-    TfrmAbout about;
+    AboutWindow about;
     about.show();
     for (int product = 0; product < 5; ++product) {
         SampleSeen seen;
         bool sampleFound = false;
         QTimer::singleShot(0, [&] {
-            auto* samples = qobject_cast<TfrmSamples*>(QApplication::activeModalWidget());
-            if (samples == nullptr) {
+            auto* samples = qobject_cast<SamplesWindow*>(QApplication::activeModalWidget());
+            if (samples == nullptr)
                 return;
-            }
             sampleFound = true;
             seen.caption = samples->windowTitle();
-            seen.title = samples->lblTitle()->text();
-            for (int panel = 0; panel < 5; ++panel) {
-                if (samples->panel(panel)->isVisible()) {
+            seen.title = samples->titleLabel()->text();
+            for (int panel = 0; panel < 5; ++panel)
+                if (samples->panel(panel)->isVisible())
                     seen.visiblePanels.push_back(panel);
-                }
-            }
             samples->okButton()->click();
         });
         about.arrowButton(product)->click();
@@ -187,10 +185,9 @@ TEST_F(AboutWindowTest, EachArrowShowsExactlyItsOwnSample) {
 }
 
 TEST(SamplesWindow, WithoutAVisiblePanelTheTitleKeepsItsDesignText) {
-    TfrmSamples samples;
+    SamplesWindow samples;
     samples.show();
-    EXPECT_EQ(samples.lblTitle()->text(), QStringLiteral("Tally 99"));
-    for (int panel = 0; panel < 5; ++panel) {
+    EXPECT_EQ(samples.titleLabel()->text(), QStringLiteral("Tally 99"));
+    for (int panel = 0; panel < 5; ++panel)
         EXPECT_FALSE(samples.panel(panel)->isVisible());
-    }
 }

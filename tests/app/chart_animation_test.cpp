@@ -115,9 +115,8 @@ TEST(ChartAnimation, FirstCloseRequestFlattensAndZoomsOutThenTheSecondIsAllowed)
     EXPECT_TRUE(animation.zoomTimerOn());
 
     // 100 - 3 * 34 = -2 < 1: 34 ticks down, and the next asks to close.
-    for (int tick = 1; tick <= 34; ++tick) {
+    for (int tick = 1; tick <= 34; ++tick)
         ASSERT_FALSE(animation.zoomTick()) << "tick " << tick;
-    }
     EXPECT_EQ(animation.view().zoomPercent, -2);
     EXPECT_EQ(animation.view().rotation, 360 - 68);
     EXPECT_TRUE(animation.zoomTick());
@@ -131,9 +130,8 @@ TEST(ChartAnimation, FirstCloseRequestFlattensAndZoomsOutThenTheSecondIsAllowed)
 TEST(ChartAnimation, CloseWhileZoomingInShrinksTheZoomAndTheDepthTogether) {
     ChartAnimation animation;
     animation.start();
-    for (int tick = 0; tick < 10; ++tick) {
+    for (int tick = 0; tick < 10; ++tick)
         (void)animation.zoomTick();
-    }
     ASSERT_EQ(animation.view().zoomPercent, 40);
     EXPECT_FALSE(animation.closeRequested());
     EXPECT_TRUE(animation.zoomTimerOn()) << "the zoom timer keeps running, now closing";
@@ -148,9 +146,8 @@ TEST(ChartAnimation, CloseWhileZoomingInShrinksTheZoomAndTheDepthTogether) {
     // Both run on; the zoom falls below 1 and the window is asked to close.
     bool closeAsked = false;
     for (int tick = 0; tick < 100 && !closeAsked; ++tick) {
-        if (animation.depthTimerOn()) {
+        if (animation.depthTimerOn())
             animation.depthTick(3);
-        }
         closeAsked = animation.zoomTimerOn() && animation.zoomTick();
     }
     EXPECT_TRUE(closeAsked);

@@ -29,9 +29,8 @@ public:
         for (const FakeDrive& drive : drives) {
             const std::string letter(1, drive.letter);
             mapped += letter + "=" + m_temp.path() + (drive.ready ? "" : "/missing") + "\n";
-            if (drive.ready) {
+            if (drive.ready)
                 space += letter + "=" + bytes(drive.totalGb) + "," + bytes(drive.freeGb) + "\n";
-            }
         }
         std::ofstream(m_temp.path() + "/tally99/drives.ini") << mapped << space;
         platform::reloadDriveTable();

@@ -9,6 +9,6 @@
 TEST(MainWindowNarrowScreen, StartsMaximized) {
     ASSERT_EQ(QGuiApplication::primaryScreen()->geometry().width(), 640)
         << "the test needs the narrow offscreen screen";
-    TfrmMain window([] { return std::vector<std::string>{}; }, [] {});
+    MainWindow window([] { return std::vector<std::string>{}; }, [] {});
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
 }

@@ -33,33 +33,29 @@ protected:
 
     int adCloseCalls() const {
         int calls = 0;
-        for (const platform::AdCall& call : platform::recordedAdCalls()) {
-            if (!call.isShow && call.args == std::vector<std::intptr_t>{0, 0, 0}) {
+        for (const platform::AdCall& call : platform::recordedAdCalls())
+            if (!call.isShow && call.args == std::vector<std::intptr_t>{0, 0, 0})
                 ++calls;
-            }
-        }
         return calls;
     }
 
     void runZoomTimer() {
-        for (int tick = 0; m_window.timer2()->isActive() && tick < 200; ++tick) {
-            m_window.Timer2Timer();
-        }
+        for (int tick = 0; m_window.zoomTimer()->isActive() && tick < 200; ++tick)
+            m_window.onZoomTimerTick();
     }
     void runDepthTimer() {
-        for (int tick = 0; m_window.timer1()->isActive() && tick < 200; ++tick) {
-            m_window.Timer1Timer();
-        }
+        for (int tick = 0; m_window.depthTimer()->isActive() && tick < 200; ++tick)
+            m_window.onDepthTimerTick();
     }
     bool buttonsHidden() const {
-        return m_window.btStatistic()->isHidden() && m_window.btReach()->isHidden() &&
-               m_window.btClose()->isHidden();
+        return m_window.statisticsButton()->isHidden() && m_window.aboutButton()->isHidden() &&
+               m_window.exitButton()->isHidden();
     }
 
     FakeDrives m_drives;
     std::vector<std::string> m_entries = threeDrives;
     int m_statisticsShown = 0;
-    TfrmMain m_window;
+    MainWindow m_window;
 };
 
 } // namespace
@@ -67,21 +63,20 @@ protected:
 TEST_F(MainWindowTest, ButtonsSitAtTheBottomRightWhateverTheSize) {
     for (const QSize size : {QSize(642, 482), QSize(900, 700)}) {
         m_window.resize(size);
-        m_window.FormResize();
-        const QRect close = m_window.btClose()->geometry();
-        const QRect reach = m_window.btReach()->geometry();
-        const QRect statistic = m_window.btStatistic()->geometry();
+        m_window.layoutControls();
+        const QRect close = m_window.exitButton()->geometry();
+        const QRect reach = m_window.aboutButton()->geometry();
+        const QRect statistic = m_window.statisticsButton()->geometry();
         EXPECT_EQ(close.x() + close.width(), size.width() - 6);
         EXPECT_EQ(reach.x() + reach.width(), close.x() - 6);
         EXPECT_EQ(statistic.x() + statistic.width(), reach.x() - 6);
-        for (const QRect& button : {close, reach, statistic}) {
+        for (const QRect& button : {close, reach, statistic})
             EXPECT_EQ(button.y() + button.height(), size.height() - 5);
-        }
         EXPECT_EQ(m_window.chartSpaceBar()->geometry(), QRect(QPoint(0, 0), size));
-        EXPECT_EQ(m_window.lblTitle()->geometry().top(), 0);
-        EXPECT_EQ(m_window.lblTitle()->height(), 57);
-        EXPECT_EQ(m_window.lblBottom()->geometry().bottom(), size.height() - 1);
-        EXPECT_EQ(m_window.lblBottom()->height(), 41);
+        EXPECT_EQ(m_window.titleLabel()->geometry().top(), 0);
+        EXPECT_EQ(m_window.titleLabel()->height(), 57);
+        EXPECT_EQ(m_window.bottomLabel()->geometry().bottom(), size.height() - 1);
+        EXPECT_EQ(m_window.bottomLabel()->height(), 41);
     }
 }
 
@@ -95,14 +90,14 @@ TEST_F(MainWindowTest, ShowingFillsTheChartAndStartsTheOpening) {
     EXPECT_EQ(chart.series(1).points()[3].label, "Total");
     EXPECT_EQ(chart.view3D.zoomPercent, 20);
     EXPECT_EQ(chart.view3D.rotation, 280);
-    EXPECT_TRUE(m_window.timer2()->isActive());
-    EXPECT_EQ(m_window.timer2()->interval(), 55);
-    EXPECT_FALSE(m_window.timer1()->isActive());
-    EXPECT_EQ(m_window.timer1()->interval(), 50);
-    EXPECT_TRUE(m_window.lblTitle()->isHidden());
-    EXPECT_TRUE(m_window.lblBottom()->isHidden());
+    EXPECT_TRUE(m_window.zoomTimer()->isActive());
+    EXPECT_EQ(m_window.zoomTimer()->interval(), 55);
+    EXPECT_FALSE(m_window.depthTimer()->isActive());
+    EXPECT_EQ(m_window.depthTimer()->interval(), 50);
+    EXPECT_TRUE(m_window.titleLabel()->isHidden());
+    EXPECT_TRUE(m_window.bottomLabel()->isHidden());
     EXPECT_EQ(m_window.windowTitle(), QStringLiteral("Tally 99"));
-    ASSERT_GT(QGuiApplication::primaryScreen()->geometry().width(), TfrmMain::narrowScreenWidth);
+    ASSERT_GT(QGuiApplication::primaryScreen()->geometry().width(), MainWindow::narrowScreenWidth);
     EXPECT_FALSE(m_window.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(m_window.size(), QSize(642, 482));
 }
@@ -118,28 +113,28 @@ TEST_F(MainWindowTest, DoDiskSizeWithOneDriveHasNoTotal) {
 
 TEST_F(MainWindowTest, OpeningThenTwoStepClose) {
     int closedSignals = 0;
-    QObject::connect(&m_window, &TfrmMain::closed, [&] { ++closedSignals; });
+    QObject::connect(&m_window, &MainWindow::closed, [&] { ++closedSignals; });
     m_window.show();
     runZoomTimer();
     EXPECT_TRUE(m_window.chartSpaceBar()->model().view3D.orthogonal);
-    EXPECT_TRUE(m_window.timer1()->isActive());
+    EXPECT_TRUE(m_window.depthTimer()->isActive());
     runDepthTimer();
     EXPECT_EQ(m_window.chartSpaceBar()->model().view3D.depthPercent, 61);
-    EXPECT_FALSE(m_window.lblTitle()->isHidden());
-    EXPECT_FALSE(m_window.lblBottom()->isHidden());
+    EXPECT_FALSE(m_window.titleLabel()->isHidden());
+    EXPECT_FALSE(m_window.bottomLabel()->isHidden());
     EXPECT_EQ(m_window.chartSpaceBar()->model().hint, "Double click chart to view animation");
 
-    m_window.btClose()->click();
+    m_window.exitButton()->click();
     EXPECT_TRUE(m_window.isVisible()) << "the first close request is refused";
     EXPECT_EQ(adCloseCalls(), 1);
     EXPECT_TRUE(buttonsHidden());
-    EXPECT_TRUE(m_window.lblTitle()->isHidden());
-    EXPECT_TRUE(m_window.timer1()->isActive());
+    EXPECT_TRUE(m_window.titleLabel()->isHidden());
+    EXPECT_TRUE(m_window.depthTimer()->isActive());
     EXPECT_EQ(closedSignals, 0);
 
     runDepthTimer();
     EXPECT_LE(m_window.chartSpaceBar()->model().view3D.depthPercent, 15);
-    EXPECT_TRUE(m_window.timer2()->isActive());
+    EXPECT_TRUE(m_window.zoomTimer()->isActive());
     runZoomTimer();
     EXPECT_FALSE(m_window.isVisible()) << "the end of the zoom-out closes the window";
     EXPECT_EQ(adCloseCalls(), 2);
@@ -148,21 +143,20 @@ TEST_F(MainWindowTest, OpeningThenTwoStepClose) {
 
 TEST_F(MainWindowTest, CloseRequestWhileZoomingInKeepsBothTimers) {
     m_window.show();
-    for (int tick = 0; tick < 5; ++tick) {
-        m_window.Timer2Timer();
-    }
+    for (int tick = 0; tick < 5; ++tick)
+        m_window.onZoomTimerTick();
     bool canClose = true;
-    m_window.FormCloseQuery(canClose);
+    m_window.onCloseRequested(canClose);
     EXPECT_FALSE(canClose);
-    EXPECT_TRUE(m_window.timer1()->isActive());
-    EXPECT_TRUE(m_window.timer2()->isActive());
+    EXPECT_TRUE(m_window.depthTimer()->isActive());
+    EXPECT_TRUE(m_window.zoomTimer()->isActive());
     EXPECT_TRUE(buttonsHidden());
     const int zoom = m_window.chartSpaceBar()->model().view3D.zoomPercent;
-    m_window.Timer2Timer();
+    m_window.onZoomTimerTick();
     EXPECT_EQ(m_window.chartSpaceBar()->model().view3D.zoomPercent, zoom - 3);
 
     canClose = false;
-    m_window.FormCloseQuery(canClose);
+    m_window.onCloseRequested(canClose);
     EXPECT_TRUE(canClose) << "the second request is allowed at once";
     EXPECT_EQ(adCloseCalls(), 2);
 }
@@ -171,7 +165,7 @@ TEST_F(MainWindowTest, DoubleClickOnTheRestingChartReplaysTheOpening) {
     m_window.show();
     runZoomTimer();
     runDepthTimer();
-    ASSERT_FALSE(m_window.lblTitle()->isHidden());
+    ASSERT_FALSE(m_window.titleLabel()->isHidden());
 
     Chart* chart = m_window.chartSpaceBar();
     const QPointF at(100, 100);
@@ -179,23 +173,23 @@ TEST_F(MainWindowTest, DoubleClickOnTheRestingChartReplaysTheOpening) {
                             Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(chart, &doubleClick);
 
-    EXPECT_TRUE(m_window.lblTitle()->isHidden());
-    EXPECT_TRUE(m_window.lblBottom()->isHidden());
+    EXPECT_TRUE(m_window.titleLabel()->isHidden());
+    EXPECT_TRUE(m_window.bottomLabel()->isHidden());
     EXPECT_TRUE(chart->model().hint.empty());
     EXPECT_EQ(chart->model().view3D.zoomPercent, 20);
     EXPECT_EQ(chart->model().view3D.depthPercent, 25);
     EXPECT_FALSE(chart->model().view3D.orthogonal);
-    EXPECT_TRUE(m_window.timer2()->isActive());
+    EXPECT_TRUE(m_window.zoomTimer()->isActive());
     EXPECT_FALSE(buttonsHidden());
     runZoomTimer();
     runDepthTimer();
-    EXPECT_FALSE(m_window.lblTitle()->isHidden());
+    EXPECT_FALSE(m_window.titleLabel()->isHidden());
 }
 
 TEST_F(MainWindowTest, CollectButtonShowsTheStatisticsWindow) {
     m_window.show();
-    EXPECT_TRUE(m_window.btStatistic()->isDefault());
-    m_window.btStatistic()->click();
+    EXPECT_TRUE(m_window.statisticsButton()->isDefault());
+    m_window.statisticsButton()->click();
     EXPECT_EQ(m_statisticsShown, 1);
-    EXPECT_EQ(m_window.btClose()->toolTip(), QStringLiteral("Quit and close "));
+    EXPECT_EQ(m_window.exitButton()->toolTip(), QStringLiteral("Quit and close "));
 }

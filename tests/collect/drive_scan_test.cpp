@@ -72,7 +72,7 @@ public:
     void fillCombinedGridDates() override { calls.push_back("fillCombinedGridDates"); }
     void doFileTimes() override { calls.push_back("doFileTimes"); }
     void doFileAges() override { calls.push_back("doFileAges"); }
-    void SortbyExtensionClick() override { calls.push_back("SortbyExtensionClick"); }
+    void sortTypesByExtension() override { calls.push_back("sortTypesByExtension"); }
 
 private:
     const DriveStatistics& m_stats;
@@ -306,7 +306,7 @@ TEST(DriveScan, FillsThePagesInOrderAndTellsWhatWasSelected) {
               (std::vector<std::string>{"disable", "doOverHang", "doFileTypes", "doFileSizes",
                                         "doFileAttrs", "fillGridDates0", "fillGridDates1",
                                         "fillGridDates2", "fillCombinedGridDates", "doFileTimes",
-                                        "doFileAges", "SortbyExtensionClick", "enable"}));
+                                        "doFileAges", "sortTypesByExtension", "enable"}));
     EXPECT_EQ(stats.filesFound, 7);
     EXPECT_EQ(stats.filesSelected, 3);
     EXPECT_EQ(statusOf(host), "Finished - 7 files processed 3 files found");
@@ -487,11 +487,11 @@ TEST(DriveScan, AWalkThatLosesItsWayDeepDownNeverCountsAFileTwiceOrInTheWrongFol
             if (moved)
                 return;
             moved = true;
-            if (renameAncestor) {
-                ASSERT_EQ(::renameat(chain.folder(renamed - 1), "d", chain.folder(renamed - 1),
-                                     "renamed"),
-                          0);
-            }
+            const int ancestorRenamed = renameAncestor
+                                            ? ::renameat(chain.folder(renamed - 1), "d",
+                                                         chain.folder(renamed - 1), "renamed")
+                                            : 0;
+            ASSERT_EQ(ancestorRenamed, 0);
             ASSERT_EQ(::renameat(chain.folder(depth - 1), "d", chain.folder(0), "moved"), 0);
         };
         std::map<int, int> counted; // level of the file -> times counted
@@ -526,9 +526,8 @@ TEST(DriveScan, AWalkThatLosesItsWayDeepDownNeverCountsAFileTwiceOrInTheWrongFol
         EXPECT_EQ(counted.count(depth), 1U) << "the bottom was counted before it moved";
         for (int level = 0; level < renamed; ++level)
             EXPECT_EQ(counted.count(level), 1U) << "level " << level << " is above the loss";
-        if (!renameAncestor) {
-            EXPECT_EQ(stats.filesFound, depth + 1) << "the way down by names was there";
-        }
+        // Without a renamed ancestor the way down by names was there all along.
+        EXPECT_EQ(stats.filesFound, renameAncestor ? stats.filesFound : depth + 1);
         EXPECT_EQ(statusOf(host).rfind("Finished - ", 0), 0U);
     }
 }

@@ -9,7 +9,8 @@ namespace {
 
 // Posts a queued call that only an event-loop run delivers.
 void postMark(int& delivered) {
-    QTimer::singleShot(0, QCoreApplication::instance(), [&delivered] { ++delivered; });
+    QTimer::singleShot(
+        0, QCoreApplication::instance(), [&delivered] { ++delivered; });
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "types/types_page.h"
 #include "ui/chart.h"
 #include "ui/chart_previewer.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/string_grid.h"
 
@@ -59,7 +60,7 @@ protected:
         for (int i = 0; i < 90; ++i)
             drives.addFile("c", "f" + std::to_string(i) + ".x" + std::to_string(i), 10 + i);
         drives.enter('c');
-        window = std::make_unique<TfrmStatistics>();
+        window = std::make_unique<StatisticsWindow>();
         window->setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"c: [work]"}); });
         saved = printHooks();
         printHooks().printDialog = [this](QPrinter& printer, QWidget*) {
@@ -80,12 +81,12 @@ protected:
     void TearDown() override { printHooks() = saved; }
 
     void showPage(int index) {
-        window->OvcNotebook1->setCurrentIndex(index);
-        window->OvcNotebook1PageChanged(index);
+        tally_test::namedChild<Notebook>(window, "OvcNotebook1")->setCurrentIndex(index);
+        window->onPageChanged(index);
     }
 
     tally_test::FakeDrives drives;
-    std::unique_ptr<TfrmStatistics> window;
+    std::unique_ptr<StatisticsWindow> window;
     PrintHooks saved;
     QString pdf = QString::fromStdString(drives.folder("print.pdf"));
     bool confirm = true;
@@ -96,46 +97,49 @@ protected:
 } // namespace
 
 TEST_F(PagePrintingTest, ChartsOnViewGoToThePreview) {
-    window->btOKClick();
-    showPage(TfrmStatistics::pageTypes);
-    window->btPrint->click();
+    window->collectStatistics();
+    showPage(StatisticsWindow::pageTypes);
+    tally_test::namedChild<QPushButton>(window, "btPrint")->click();
     EXPECT_EQ(previewed, QStringList{"chartPie"});
     EXPECT_EQ(dialogs, 0);
     keepPicture(pdf, QStringLiteral("print_types_pie"));
 
-    showPage(TfrmStatistics::pageSizes);
-    window->btPrintClick();
+    showPage(StatisticsWindow::pageSizes);
+    window->printCurrentPage();
     EXPECT_EQ(previewed, (QStringList{"chartPie", "Chart1"}));
     EXPECT_EQ(dialogs, 0);
     EXPECT_EQ(pdfPages(pdf), 1);
 }
 
 TEST_F(PagePrintingTest, DatePagesPreviewTheirChartsAndPrintTheirListingsAsAnImage) {
-    window->btOKClick();
-    for (const int index :
-         {TfrmStatistics::pageAccess, TfrmStatistics::pageCreated, TfrmStatistics::pageModified,
-          TfrmStatistics::pageCombined, TfrmStatistics::pageTime}) {
+    window->collectStatistics();
+    for (const int index : {StatisticsWindow::pageAccess, StatisticsWindow::pageCreated,
+                            StatisticsWindow::pageModified, StatisticsWindow::pageCombined,
+                            StatisticsWindow::pageTime}) {
         showPage(index);
-        window->btPrintClick();
+        window->printCurrentPage();
     }
     EXPECT_EQ(previewed,
               (QStringList{"chartAccess", "chartCreate", "chartModify", "chartCombine", "Chart4"}));
     EXPECT_EQ(dialogs, 0);
     keepPicture(pdf, QStringLiteral("print_time_chart"));
 
-    showPage(TfrmStatistics::pageAccess);
+    showPage(StatisticsWindow::pageAccess);
     window->findChild<QRadioButton*>(QStringLiteral("rgAccess0"))->click();
-    window->btPrintClick();
+    window->printCurrentPage();
     EXPECT_EQ(previewed.size(), 5) << "the listing is not a chart";
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(pdfPages(pdf), 1);
 }
 
 TEST_F(PagePrintingTest, TypesListingPrintsWithItsTitleOnSeveralPages) {
-    window->btOKClick();
-    showPage(TfrmStatistics::pageTypes);
-    window->pgTypes->rgTypes->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))->click();
-    window->btPrintClick();
+    window->collectStatistics();
+    showPage(StatisticsWindow::pageTypes);
+    tally_test::namedChild<QGroupBox>(*window->pageAt<TypesPage>(StatisticsWindow::pageTypes),
+                                      "rgTypes")
+        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
+        ->click();
+    window->printCurrentPage();
     EXPECT_TRUE(previewed.isEmpty());
     EXPECT_EQ(dialogs, 1);
     EXPECT_GE(pdfPages(pdf), 2);
@@ -147,22 +151,33 @@ TEST_F(PagePrintingTest, TypesListingPrintsWithItsTitleOnSeveralPages) {
 }
 
 TEST_F(PagePrintingTest, WindowImagePrintsOnWhiteAndTheColoursComeBack) {
-    window->btOKClick();
-    showPage(TfrmStatistics::pageSizes);
-    window->pgSizes->rgSize0->click();
-    StringGrid& grid = *window->pgSizes->gridSizes;
+    window->collectStatistics();
+    showPage(StatisticsWindow::pageSizes);
+    tally_test::namedChild<QRadioButton>(*window->pageAt<SizesPage>(StatisticsWindow::pageSizes),
+                                         "rgSize0")
+        ->click();
+    StringGrid& grid = *tally_test::namedChild<StringGrid>(
+        *window->pageAt<SizesPage>(StatisticsWindow::pageSizes), "gridSizes");
     const QColor gridColor = grid.color();
     const QColor fixedColor = grid.fixedColor();
     const QPalette windowPalette = window->palette();
-    const ColorRef chartColor = window->pgSizes->Chart1->model().background.color;
+    const ColorRef chartColor =
+        tally_test::namedChild<Chart>(*window->pageAt<SizesPage>(StatisticsWindow::pageSizes),
+                                      "Chart1")
+            ->model()
+            .background.color;
 
-    window->btPrintClick();
+    window->printCurrentPage();
     EXPECT_EQ(dialogs, 1);
     ASSERT_EQ(pdfPages(pdf), 1);
     EXPECT_EQ(grid.color(), gridColor);
     EXPECT_EQ(grid.fixedColor(), fixedColor);
     EXPECT_EQ(window->palette(), windowPalette);
-    EXPECT_EQ(window->pgSizes->Chart1->model().background.color, chartColor);
+    EXPECT_EQ(tally_test::namedChild<Chart>(*window->pageAt<SizesPage>(StatisticsWindow::pageSizes),
+                                            "Chart1")
+                  ->model()
+                  .background.color,
+              chartColor);
 
     // The picture: the page area left of the grid, the window's own background, printed white
     // (the screen's button face is a light grey, well below 250).
@@ -179,27 +194,32 @@ TEST_F(PagePrintingTest, WindowImagePrintsOnWhiteAndTheColoursComeBack) {
 
 TEST_F(PagePrintingTest, CancelledDialogPrintsNothingAndChangesNothing) {
     confirm = false;
-    showPage(TfrmStatistics::pageSpace);
+    showPage(StatisticsWindow::pageSpace);
     const QPalette windowPalette = window->palette();
-    window->btPrintClick();
+    window->printCurrentPage();
     EXPECT_EQ(dialogs, 1);
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(window->palette(), windowPalette);
 
-    showPage(TfrmStatistics::pageTypes);
-    window->pgTypes->rgTypes->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))->click();
-    window->btPrintClick();
+    showPage(StatisticsWindow::pageTypes);
+    tally_test::namedChild<QGroupBox>(*window->pageAt<TypesPage>(StatisticsWindow::pageTypes),
+                                      "rgTypes")
+        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
+        ->click();
+    window->printCurrentPage();
     EXPECT_EQ(dialogs, 2);
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(PagePrintingTest, SpacePagePrintsAsAWindowImageInBothModes) {
-    showPage(TfrmStatistics::pageSpace);
-    window->btPrintClick();
+    showPage(StatisticsWindow::pageSpace);
+    window->printCurrentPage();
     EXPECT_EQ(pdfPages(pdf), 1);
     keepPicture(pdf, QStringLiteral("print_space_bars"));
-    window->pgSpace->rgSpace1->click();
-    window->btPrintClick();
+    tally_test::namedChild<QRadioButton>(*window->pageAt<SpacePage>(StatisticsWindow::pageSpace),
+                                         "rgSpace1")
+        ->click();
+    window->printCurrentPage();
     EXPECT_EQ(dialogs, 2);
     EXPECT_TRUE(previewed.isEmpty());
     keepPicture(pdf, QStringLiteral("print_space_pies"));

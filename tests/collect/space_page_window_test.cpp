@@ -5,6 +5,7 @@
 #include "space/space_page.h"
 #include "ui/chart.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
 
@@ -25,45 +26,61 @@ protected:
         drives.map('c', "fixed", "Work", "107374182400,42949672960");
         drives.map('d', "fixed", "", "10737418240,5368709120");
         drives.enter('c');
-        window = std::make_unique<TfrmStatistics>();
+        window = std::make_unique<StatisticsWindow>();
     }
 
     [[nodiscard]] int depth() const {
-        return window->pgSpace->chartSpaceBar->model().view3D.depthPercent;
+        return tally_test::namedChild<Chart>(
+                   *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "chartSpaceBar")
+            ->model()
+            .view3D.depthPercent;
     }
 
     tally_test::FakeDrives drives;
-    std::unique_ptr<TfrmStatistics> window;
+    std::unique_ptr<StatisticsWindow> window;
 };
 
 } // namespace
 
 TEST_F(SpacePageWindowTest, ShowingTheWindowFillsThePageFromTheMarkedDrive) {
-    ASSERT_NE(window->pgSpace, nullptr);
-    EXPECT_EQ(window->OvcNotebook1->page(TfrmStatistics::pageSpace), window->pgSpace);
-    EXPECT_EQ(window->pckStatDrive->parentWidget(), window->pgSpace->Panel4);
-    EXPECT_TRUE(window->pgSpace->lblTotal->text().isEmpty());
+    ASSERT_NE(window->pageAt<SpacePage>(StatisticsWindow::pageSpace), nullptr);
+    EXPECT_EQ(
+        tally_test::namedChild<Notebook>(window, "OvcNotebook1")->page(StatisticsWindow::pageSpace),
+        window->pageAt<SpacePage>(StatisticsWindow::pageSpace));
+    EXPECT_EQ(tally_test::namedChild<PickList>(window, "pckStatDrive")->parentWidget(),
+              tally_test::namedChild<QWidget>(
+                  *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "Panel4"));
+    EXPECT_TRUE(tally_test::namedChild<EffectLabel>(
+                    *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "lblTotal")
+                    ->text()
+                    .isEmpty());
     window->show();
-    EXPECT_EQ(window->pckStatDrive->markedItems(), QStringList{"c: [work]"});
-    EXPECT_EQ(window->pgSpace->drivesShown(), 1);
-    EXPECT_EQ(window->pgSpace->lblTotal->text(), "100.00");
-    EXPECT_TRUE(window->Timer2->isActive());
+    EXPECT_EQ(tally_test::namedChild<PickList>(window, "pckStatDrive")->markedItems(),
+              QStringList{"c: [work]"});
+    EXPECT_EQ(window->pageAt<SpacePage>(StatisticsWindow::pageSpace)->drivesShown(), 1);
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(
+                  *window->pageAt<SpacePage>(StatisticsWindow::pageSpace), "lblTotal")
+                  ->text(),
+              "100.00");
+    EXPECT_TRUE(tally_test::namedChild<QTimer>(window, "Timer2")->isActive());
 }
 
 TEST_F(SpacePageWindowTest, TheBarGrowsOnlyWhileTheSpacePageIsInFront) {
     window->show();
     ASSERT_EQ(depth(), 1);
-    tick(window->Timer2);
-    tick(window->Timer2);
+    tick(tally_test::namedChild<QTimer>(window, "Timer2"));
+    tick(tally_test::namedChild<QTimer>(window, "Timer2"));
     EXPECT_EQ(depth(), 13);
 
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSizes);
-    tick(window->Timer2);
-    EXPECT_FALSE(window->Timer2->isActive());
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageSizes);
+    tick(tally_test::namedChild<QTimer>(window, "Timer2"));
+    EXPECT_FALSE(tally_test::namedChild<QTimer>(window, "Timer2")->isActive());
     EXPECT_EQ(depth(), 13);
 
     // Back on the page the bar starts flat again.
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSpace);
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageSpace);
     EXPECT_EQ(depth(), 1);
-    EXPECT_TRUE(window->Timer2->isActive());
+    EXPECT_TRUE(tally_test::namedChild<QTimer>(window, "Timer2")->isActive());
 }

@@ -4,6 +4,7 @@
 #include "collect/statistics_window.h"
 #include "collect/wizard_answers.h"
 #include "types/which_drive_dialog.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
 
@@ -52,11 +53,12 @@ protected:
 };
 
 TEST_F(StatisticsWindowLook, TheOverlayCoversThePagesBeforeAndDuringARunOnly) {
-    TfrmStatistics window;
+    StatisticsWindow window;
     window.setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"c: [work]"}); });
     window.show();
     keep(window, "statistics-space-page");
-    window.OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageTypes);
     const QImage before = keep(window, "statistics-before-run");
     QImage during;
     window.setPumpHook([&] {
@@ -66,7 +68,7 @@ TEST_F(StatisticsWindowLook, TheOverlayCoversThePagesBeforeAndDuringARunOnly) {
             during = keep(window, "statistics-during-run");
         }
     });
-    window.btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     const QImage after = keep(window, "statistics-after-run");
     ASSERT_FALSE(during.isNull());
     EXPECT_EQ(before.size(), after.size());
@@ -76,14 +78,14 @@ TEST_F(StatisticsWindowLook, TheOverlayCoversThePagesBeforeAndDuringARunOnly) {
 }
 
 TEST_F(StatisticsWindowLook, TheWizardPages) {
-    TfrmWhichDrive wizard;
+    WhichDriveWizard wizard;
     wizard.show();
     const QImage page1 = keep(wizard, "wizard-page1");
-    wizard.btNext1->click();
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
     const QImage page2 = keep(wizard, "wizard-page2");
-    wizard.rbInclude->setChecked(true);
-    wizard.btNext2->click();
-    wizard.PickList1->setMarked(1, true);
+    tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->setChecked(true);
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
+    tally_test::namedChild<PickList>(wizard, "PickList1")->setMarked(1, true);
     const QImage page3 = keep(wizard, "wizard-page3");
     EXPECT_EQ(page1.size(), page3.size());
     EXPECT_NE(page1, page2);

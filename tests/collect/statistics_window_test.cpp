@@ -1,8 +1,10 @@
 #include "collect/fake_drives.h"
+#include "collect/named_controls.h"
 #include "collect/statistics_window.h"
 #include "collect/wizard_answers.h"
 #include "space/sizes_page.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/overlay_panel.h"
 #include "ui/pick_list.h"
@@ -50,8 +52,8 @@ protected:
     }
 
     // A window whose wizard answers with the given drives, all files.
-    std::unique_ptr<TfrmStatistics> makeWindow(std::vector<std::string> chosen) {
-        auto window = std::make_unique<TfrmStatistics>();
+    std::unique_ptr<StatisticsWindow> makeWindow(std::vector<std::string> chosen) {
+        auto window = std::make_unique<StatisticsWindow>();
         window->setWizardRunner([chosen](QWidget*) { return tally_test::allFilesOn(chosen); });
         return window;
     }
@@ -72,35 +74,46 @@ TEST_F(StatisticsWindowTest, TheFrameBeforeAnyRun) {
     EXPECT_EQ(window->windowTitle(), "File Statistics Not Yet Collected");
     EXPECT_EQ(window->size(), QSize(632, 431));
     QStringList tabs;
-    for (int i = 0; i < window->OvcNotebook1->count(); ++i)
-        tabs << window->OvcNotebook1->caption(i);
+    for (int i = 0; i < tally_test::namedChild<Notebook>(window, "OvcNotebook1")->count(); ++i)
+        tabs << tally_test::namedChild<Notebook>(window, "OvcNotebook1")->caption(i);
     EXPECT_EQ(tabs, (QStringList{"Space", "Types", "Sizes", "Overhang", "Access", "Created",
                                  "Modified", "Combined", "Attribute", "Time"}));
-    EXPECT_EQ(window->OvcNotebook1->currentIndex(), 0);
-    EXPECT_EQ(window->btOK->text(), "&Collect statistics");
-    EXPECT_EQ(window->btOK->toolTip(), "Start collecting statistics");
-    EXPECT_TRUE(window->btOK->isDefault());
-    EXPECT_EQ(window->btPrint->text(), "&Print page");
-    EXPECT_EQ(window->btPrint->toolTip(), "Print this page only");
-    EXPECT_EQ(window->btCancel->text(), "Close");
-    EXPECT_EQ(window->btCancel->toolTip(), "Cancel operation or close window");
-    EXPECT_EQ(window->lblNotYet->text(), "Statistics haven't been collected yet!");
-    EXPECT_EQ(window->lblNotYet->size(), QSize(593, 140));
-    EXPECT_EQ(window->EsLabel1->text(), "Freeware sponsored by Velmor Corporation and :");
-    EXPECT_EQ(window->pnlAd->size(), QSize(472, 65));
-    EXPECT_EQ(window->pnlAd->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(window->pnlNotYet->geometry(), QRect(0, 19, 625, 359));
-    EXPECT_FALSE(window->btAbort->isVisibleTo(window.get()));
-    EXPECT_EQ(window->Timer1->interval(), 50);
-    EXPECT_EQ(window->Timer2->interval(), 50);
-    EXPECT_FALSE(window->Timer1->isActive());
-    EXPECT_EQ(window->pckStatDrive->items(), (QStringList{"c: [work]", "d: (Fixed disk)"}));
-    EXPECT_EQ(window->pckStatDrive->markedItems(), QStringList{"c: [work]"});
+    EXPECT_EQ(tally_test::namedChild<Notebook>(window, "OvcNotebook1")->currentIndex(), 0);
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(window, "btOK")->text(), "&Collect statistics");
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(window, "btOK")->toolTip(),
+              "Start collecting statistics");
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btOK")->isDefault());
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(window, "btPrint")->text(), "&Print page");
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(window, "btPrint")->toolTip(),
+              "Print this page only");
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(window, "btCancel")->text(), "Close");
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(window, "btCancel")->toolTip(),
+              "Cancel operation or close window");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(window, "lblNotYet")->text(),
+              "Statistics haven't been collected yet!");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(window, "lblNotYet")->size(), QSize(593, 140));
+    EXPECT_EQ(tally_test::namedChild<QLabel>(window, "EsLabel1")->text(),
+              "Freeware sponsored by Velmor Corporation and :");
+    EXPECT_EQ(tally_test::namedChild<RaisedPanel>(window, "pnlAd")->size(), QSize(472, 65));
+    EXPECT_EQ(tally_test::namedChild<RaisedPanel>(window, "pnlAd")->cursor().shape(),
+              Qt::PointingHandCursor);
+    EXPECT_EQ(tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->geometry(),
+              QRect(0, 19, 625, 359));
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(window, "btAbort")->isVisibleTo(window.get()));
+    EXPECT_EQ(tally_test::namedChild<QTimer>(window, "Timer1")->interval(), 50);
+    EXPECT_EQ(tally_test::namedChild<QTimer>(window, "Timer2")->interval(), 50);
+    EXPECT_FALSE(tally_test::namedChild<QTimer>(window, "Timer1")->isActive());
+    EXPECT_EQ(tally_test::namedChild<PickList>(window, "pckStatDrive")->items(),
+              (QStringList{"c: [work]", "d: (Fixed disk)"}));
+    EXPECT_EQ(tally_test::namedChild<PickList>(window, "pckStatDrive")->markedItems(),
+              QStringList{"c: [work]"});
 
     window->show();
-    EXPECT_FALSE(window->pnlNotYet->isVisible()) << "the Space page is never covered";
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);
-    EXPECT_TRUE(window->pnlNotYet->isVisible());
+    EXPECT_FALSE(tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible())
+        << "the Space page is never covered";
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageTypes);
+    EXPECT_TRUE(tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible());
 }
 
 TEST_F(StatisticsWindowTest, ShowingWritesTheAdvertisementValueOnlyWhenItsKeyExists) {
@@ -110,7 +123,8 @@ TEST_F(StatisticsWindowTest, ShowingWritesTheAdvertisementValueOnlyWhenItsKeyExi
         ASSERT_EQ(platform::recordedAdCalls().size(), 1u);
         const auto& show = platform::recordedAdCalls()[0];
         EXPECT_TRUE(show.isShow);
-        const auto panel = static_cast<std::intptr_t>(window->pnlAd->winId());
+        const auto panel = static_cast<std::intptr_t>(
+            tally_test::namedChild<RaisedPanel>(window, "pnlAd")->winId());
         EXPECT_EQ(show.args,
                   (std::vector<std::intptr_t>{53, 1, 0, panel, 1, 1, 470, 65, 1, 0, 1, 1, 0, 0}));
         EXPECT_EQ(
@@ -136,11 +150,13 @@ TEST_F(StatisticsWindowTest, ShowingWritesTheAdvertisementValueOnlyWhenItsKeyExi
 TEST_F(StatisticsWindowTest, AOneDriveRun) {
     auto window = makeWindow({"c: [work]"});
     window->show();
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSizes);
-    window->btOK->click();
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageSizes);
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_EQ(texts(MessageKind::Information), std::vector<std::string>{oneDriveInfo});
     EXPECT_TRUE(texts(MessageKind::Error).empty());
-    EXPECT_TRUE(window->OvcNotebook1->isPageEnabled(TfrmStatistics::pageOverhang));
+    EXPECT_TRUE(tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+                    ->isPageEnabled(StatisticsWindow::pageOverhang));
     EXPECT_EQ(window->windowTitle(), "Statistics completed for drives C: ");
     EXPECT_EQ(window->statistics().filesFound, 4);
     EXPECT_EQ(window->statistics().filesSelected, 4);
@@ -149,20 +165,24 @@ TEST_F(StatisticsWindowTest, AOneDriveRun) {
     EXPECT_EQ(window->shownStatusText(), "Finished - 4 files processed");
     EXPECT_TRUE(window->collected());
     EXPECT_FALSE(window->collecting());
-    EXPECT_FALSE(window->pnlNotYet->isVisible()) << "results are shown after the run";
-    EXPECT_TRUE(window->btOK->isEnabled());
-    EXPECT_EQ(window->lblNotYet->text(),
+    EXPECT_FALSE(tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible())
+        << "results are shown after the run";
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btOK")->isEnabled());
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(window, "lblNotYet")->text(),
               "Collecting statistics ... standby.  Press Esc or click Abort to stop.");
 }
 
 TEST_F(StatisticsWindowTest, ATwoDriveRunSumsBothDrivesWithoutOverhang) {
     auto window = makeWindow({"c: [work]", "d: (Fixed disk)"});
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageOverhang);
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageOverhang);
     window->show();
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_EQ(texts(MessageKind::Information), std::vector<std::string>{twoDriveInfo});
-    EXPECT_FALSE(window->OvcNotebook1->isPageEnabled(TfrmStatistics::pageOverhang));
-    EXPECT_NE(window->OvcNotebook1->currentIndex(), TfrmStatistics::pageOverhang);
+    EXPECT_FALSE(tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+                     ->isPageEnabled(StatisticsWindow::pageOverhang));
+    EXPECT_NE(tally_test::namedChild<Notebook>(window, "OvcNotebook1")->currentIndex(),
+              StatisticsWindow::pageOverhang);
     EXPECT_EQ(window->windowTitle(), "Statistics completed for drives C: D: ");
     EXPECT_EQ(window->statistics().filesFound, 6);
     EXPECT_EQ(window->statistics().overhang4K, 0) << "no overhang sums in a two-drive run";
@@ -184,8 +204,8 @@ TEST_F(StatisticsWindowTest, PageFillsRunInTheWalksOrder) {
     hooks.fillCombinedGridDates = record("fillCombinedGridDates");
     hooks.doFileTimes = record("doFileTimes");
     hooks.doFileAges = record("doFileAges");
-    hooks.SortbyExtensionClick = record("SortbyExtensionClick");
-    window->btOK->click();
+    hooks.sortTypesByExtension = record("SortbyExtensionClick");
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_EQ(calls,
               (std::vector<std::string>{"doOverHang", "doFileTypes", "doFileSizes", "doFileAttrs",
                                         "Accessed", "Created", "Modified", "fillCombinedGridDates",
@@ -195,18 +215,18 @@ TEST_F(StatisticsWindowTest, PageFillsRunInTheWalksOrder) {
     window->setWizardRunner([](QWidget*) {
         return tally_test::allFilesOn({"c: [work]", "d: (Fixed disk)"});
     });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "doOverHang"), 0);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "doFileSizes"), 2) << "after each drive";
 }
 
 TEST_F(StatisticsWindowTest, CancellingAfterARunEmptiesTheDriveListAndStartsNothing) {
     auto window = makeWindow({"c: [work]"});
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     ASSERT_EQ(window->selection().drives.size(), 1u);
     const auto messagesBefore = drives.messages.size();
     window->setWizardRunner([](QWidget*) { return std::nullopt; });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_TRUE(window->selection().drives.empty());
     EXPECT_EQ(drives.messages.size(), messagesBefore);
     EXPECT_EQ(window->statistics().filesFound, 4) << "the last results stay";
@@ -223,13 +243,14 @@ TEST_F(StatisticsWindowTest, AbortDuringAWalkStopsTheRun) {
     bool abortShown = false;
     window->setPumpHook([&] {
         if (window->statistics().filesFound == 10) {
-            overlayDuringWalk = window->pnlNotYet->isVisible();
-            okDuringWalk = window->btOK->isEnabled();
-            abortShown = window->btAbort->isVisible();
-            window->btAbort->click();
+            overlayDuringWalk =
+                tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible();
+            okDuringWalk = tally_test::namedChild<QPushButton>(window, "btOK")->isEnabled();
+            abortShown = tally_test::namedChild<QPushButton>(window, "btAbort")->isVisible();
+            tally_test::namedChild<QPushButton>(window, "btAbort")->click();
         }
     });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_TRUE(overlayDuringWalk);
     EXPECT_FALSE(okDuringWalk);
     EXPECT_TRUE(abortShown);
@@ -237,7 +258,7 @@ TEST_F(StatisticsWindowTest, AbortDuringAWalkStopsTheRun) {
     EXPECT_EQ(window->windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
     EXPECT_TRUE(window->statusText().ends_with(" INCOMPLETE ... ABORTED")) << window->statusText();
     EXPECT_EQ(window->statusText().find("Finished - 10 files processed"), 0u);
-    EXPECT_TRUE(window->btOK->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btOK")->isEnabled());
     EXPECT_TRUE(window->collected());
     EXPECT_TRUE(window->isVisible());
 }
@@ -252,7 +273,7 @@ TEST_F(StatisticsWindowTest, EscDuringAWalkStopsItAndEscAfterwardsHidesTheWindow
             QApplication::sendEvent(window.get(), &esc);
         }
     });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_EQ(window->statistics().filesFound, 5);
     EXPECT_EQ(window->windowTitle(), "File Statistics for drive(s) incomplete ... aborted.");
     EXPECT_TRUE(window->isVisible()) << "Esc during a walk does not hide the window";
@@ -266,25 +287,27 @@ TEST_F(StatisticsWindowTest, EscDuringAWalkStopsItAndEscAfterwardsHidesTheWindow
 TEST_F(StatisticsWindowTest, ASecondRunStartsFromZeroAndCoversEveryPageWhileWalking) {
     auto window = makeWindow({"c: [work]"});
     window->show();
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     ASSERT_EQ(window->statistics().filesFound, 4);
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageTypes);
-    ASSERT_FALSE(window->pnlNotYet->isVisible());
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageTypes);
+    ASSERT_FALSE(tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible());
 
     bool coveredOnTypes = false;
     bool coveredOnSpace = false;
     window->setPumpHook([&] {
         if (window->statistics().filesFound != 2)
             return;
-        coveredOnTypes = window->pnlNotYet->isVisible();
-        window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSpace);
-        coveredOnSpace = window->pnlNotYet->isVisible();
+        coveredOnTypes = tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible();
+        tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+            ->setCurrentIndex(StatisticsWindow::pageSpace);
+        coveredOnSpace = tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible();
     });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_TRUE(coveredOnTypes) << "collected is true, yet the walk covers the page";
     EXPECT_TRUE(coveredOnSpace) << "switching to Space during a walk keeps the overlay";
     EXPECT_EQ(window->statistics().filesFound, 4) << "not 8: the run started from zero";
-    EXPECT_FALSE(window->pnlNotYet->isVisible());
+    EXPECT_FALSE(tally_test::namedChild<OverlayPanel>(window, "pnlNotYet")->isVisible());
 }
 
 TEST_F(StatisticsWindowTest, TheCloseBoxDuringAWalkHidesTheWindowAndTheWalkFinishes) {
@@ -295,7 +318,7 @@ TEST_F(StatisticsWindowTest, TheCloseBoxDuringAWalkHidesTheWindowAndTheWalkFinis
         if (window->statistics().filesFound == 3)
             window->close();
     });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->statistics().filesFound, 34);
     EXPECT_EQ(window->windowTitle(), "Statistics completed for drives C: ");
@@ -305,12 +328,12 @@ TEST_F(StatisticsWindowTest, TheCloseBoxDuringAWalkHidesTheWindowAndTheWalkFinis
 
 TEST_F(StatisticsWindowTest, NoCapacityRefusesTheRunAndResetsNothing) {
     auto window = makeWindow({"c: [work]"});
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     ASSERT_EQ(window->statistics().filesFound, 4);
     drives.map('e', "fixed", "Empty", "0,0");
     drives.messages.clear();
     window->setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"e: [empty]"}); });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_EQ(texts(MessageKind::Error),
               std::vector<std::string>{"Could not compute the total size of the disk drives "
                                        "selected.  Cannot proceed with statistics."});
@@ -323,7 +346,7 @@ TEST_F(StatisticsWindowTest, ADriveThatIsNotReadyIsSkippedButNamedInTheCaption) 
     drives.map('r', "removable");
     std::filesystem::remove_all(drives.folder("r")); // no medium: the drive is not ready
     auto window = makeWindow({"r:", "d: (Fixed disk)"});
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_TRUE(texts(MessageKind::Error).empty()) << "skipped without a message";
     EXPECT_EQ(window->windowTitle(), "Statistics completed for drives R: D: ");
     EXPECT_EQ(window->statistics().filesFound, 2);
@@ -331,20 +354,39 @@ TEST_F(StatisticsWindowTest, ADriveThatIsNotReadyIsSkippedButNamedInTheCaption) 
 
 TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
     auto window = makeWindow({});
-    QRadioButton* const rgSize0 = window->pgSizes->rgSize0;
-    auto* other = new QRadioButton(window->OvcNotebook1->page(TfrmStatistics::pageSizes));
+    QRadioButton* const rgSize0 = tally_test::namedChild<QRadioButton>(
+        *window->pageAt<SizesPage>(StatisticsWindow::pageSizes), "rgSize0");
+    auto* other = new QRadioButton(tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+                                       ->page(StatisticsWindow::pageSizes));
     other->setObjectName("rgSomethingElse");
     window->disenable(false);
     EXPECT_FALSE(rgSize0->isEnabled());
-    EXPECT_FALSE(window->btOK->isEnabled());
-    EXPECT_FALSE(window->btPrint->isEnabled());
-    EXPECT_FALSE(window->pckStatDrive->isEnabled());
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(window, "btOK")->isEnabled());
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(window, "btPrint")->isEnabled());
+    EXPECT_FALSE(tally_test::namedChild<PickList>(window, "pckStatDrive")->isEnabled());
     EXPECT_TRUE(other->isEnabled());
-    EXPECT_TRUE(window->btCancel->isEnabled());
-    EXPECT_TRUE(window->btAbort->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btCancel")->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btAbort")->isEnabled());
     window->disenable(true);
     EXPECT_TRUE(rgSize0->isEnabled());
-    EXPECT_TRUE(window->btOK->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btOK")->isEnabled());
+}
+
+// The run-sensitive controls and printed charts are names in lists: a control renamed without
+// its list entry must stop the program with the name, not be skipped in silence.
+TEST(NamedControls, ANameWithoutItsControlIsNamedAndStopsTheProgram) {
+    QWidget root;
+    root.setObjectName("root");
+    auto* button = new QPushButton(&root);
+    button->setObjectName("btOK");
+    const char* const names[] = {"btOK", "btTypo", "rgTypo"};
+    const NamedControls controls = findNamedControls(root, names);
+    EXPECT_EQ(controls.found, std::vector<QWidget*>{button});
+    EXPECT_EQ(controls.missing, (std::vector<std::string>{"btTypo", "rgTypo"}));
+    requireNamedControls(findNamedControls(root, {names, 1}), "The test window");
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(requireNamedControls(controls, "The test window"),
+                 "The test window has no control named btTypo, rgTypo");
 }
 
 TEST_F(StatisticsWindowTest, PieTicksDoNotReenterAndStandStillDuringAWalk) {
@@ -352,26 +394,28 @@ TEST_F(StatisticsWindowTest, PieTicksDoNotReenterAndStandStillDuringAWalk) {
     int turns = 0;
     window->pageHooks().turnSpacePies = [&] {
         ++turns;
-        window->Timer1Timer(); // a nested tick while this one runs
+        window->onPieTimerTick(); // a nested tick while this one runs
     };
-    window->Timer1Timer();
+    window->onPieTimerTick();
     EXPECT_EQ(turns, 1);
-    window->OvcNotebook1->setCurrentIndex(TfrmStatistics::pageSizes);
-    window->Timer1Timer();
+    tally_test::namedChild<Notebook>(window, "OvcNotebook1")
+        ->setCurrentIndex(StatisticsWindow::pageSizes);
+    window->onPieTimerTick();
     EXPECT_EQ(turns, 1) << "the Space pies turn only with the Space page on view";
 
-    window->Timer1->start();
+    tally_test::namedChild<QTimer>(window, "Timer1")->start();
     bool runningDuringWalk = true;
-    window->setPumpHook([&] { runningDuringWalk = window->Timer1->isActive(); });
-    window->btOK->click();
+    window->setPumpHook(
+        [&] { runningDuringWalk = tally_test::namedChild<QTimer>(window, "Timer1")->isActive(); });
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_FALSE(runningDuringWalk);
-    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(tally_test::namedChild<QTimer>(window, "Timer1")->isActive());
 
     // The Types page's fill switches the timer on for its pie view; a pie stopped by hand before
     // the run stays stopped after it.
-    window->Timer1->stop();
-    window->btOK->click();
-    EXPECT_FALSE(window->Timer1->isActive());
+    tally_test::namedChild<QTimer>(window, "Timer1")->stop();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
+    EXPECT_FALSE(tally_test::namedChild<QTimer>(window, "Timer1")->isActive());
 }
 
 TEST_F(StatisticsWindowTest, TheStatusBarShowsTheTextWhenThePumpRuns) {

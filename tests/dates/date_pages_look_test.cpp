@@ -5,12 +5,12 @@
 #include "dates/combined_page.h"
 #include "dates/date_page.h"
 #include "dates/date_pages.h"
-#include "dates/page_frame.h"
 #include "dates/time_page.h"
 #include "platform/locale_settings.h"
 #include "space/bar_palette.h"
 #include "space/page_look.h"
 #include "ui/font_twins.h"
+#include "ui/named_child.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -51,6 +51,13 @@ protected:
     BarPalette m_barColors;
 };
 
+// The view buttons of the Access, Created, Modified and Combined pages by object name, in the
+// order Listing, Chart by Size, Chart by Number of Files.
+const char* const viewButtons[4][3] = {{"rgAccess0", "rgAccess1", "rgAccess2"},
+                                       {"rgCreate0", "rgCreate1", "rgCreate2"},
+                                       {"rgModify0", "rgModify1", "rgModify2"},
+                                       {"rgCombine0", "rbCombine1", "rbCombine2"}};
+
 } // namespace
 
 TEST_F(DatePagesLook, AgePagesInEachView) {
@@ -61,10 +68,11 @@ TEST_F(DatePagesLook, AgePagesInEachView) {
         for (const DateKind kind : {DateKind::Accessed, DateKind::Created, DateKind::Modified}) {
             DatePage* page = pages.page(kind);
             page->fillGridDates();
-            page->frame->radio(view)->click();
+            tally_test::namedChild<QRadioButton>(*page, viewButtons[static_cast<int>(kind)][view])
+                ->click();
         }
         pages.combined()->fillCombinedGridDates();
-        pages.combined()->frame->radio(view)->click();
+        tally_test::namedChild<QRadioButton>(*pages.combined(), viewButtons[3][view])->click();
         pages.doFileAges();
         for (const DateKind kind : {DateKind::Accessed, DateKind::Created, DateKind::Modified}) {
             const int k = static_cast<int>(kind);

@@ -11,6 +11,7 @@
 #include "platform/temp_folder.h"
 #include "space/bar_palette.h"
 #include "ui/chart.h"
+#include "ui/named_child.h"
 #include "ui/string_grid.h"
 
 #include <QRadioButton>
@@ -44,13 +45,22 @@ DriveStatistics countedRun() {
     return stats;
 }
 
+// The age pages' charts by object name, in DateKind order.
+const char* const chartNames[] = {"chartAccess", "chartCreate", "chartModify"};
+
 class DatePagesTest : public ::testing::Test {
 protected:
     void SetUp() override { platform::setCurrentLocale(platform::Locale{}); }
 
-    const ChartSeries& bars(DateKind kind) { return pages.page(kind)->chart->model().series(0); }
+    const ChartSeries& bars(DateKind kind) {
+        return tally_test::namedChild<Chart>(*pages.page(kind), chartNames[static_cast<int>(kind)])
+            ->model()
+            .series(0);
+    }
     const ChartSeries& combinedBars(int index) {
-        return pages.combined()->chartCombine->model().series(index);
+        return tally_test::namedChild<Chart>(*pages.combined(), "chartCombine")
+            ->model()
+            .series(index);
     }
 
     DriveStatistics stats = countedRun();
@@ -62,49 +72,56 @@ protected:
 } // namespace
 
 TEST_F(DatePagesTest, CombinedModeIsIndependentOfTheAccessPage) {
-    pages.combined()->rbCombine2->click();
+    tally_test::namedChild<QRadioButton>(*pages.combined(), "rbCombine2")->click();
     // Access page by size, combined page by number of files.
     EXPECT_DOUBLE_EQ(bars(DateKind::Accessed).value(3), 5.0);
-    EXPECT_EQ(pages.combined()->chartCombine->model().series(2).title, "Accessed");
+    EXPECT_EQ(
+        tally_test::namedChild<Chart>(*pages.combined(), "chartCombine")->model().series(2).title,
+        "Accessed");
     EXPECT_DOUBLE_EQ(combinedBars(2).value(3), stats.accessAgeCount[3]);
     EXPECT_DOUBLE_EQ(combinedBars(0).value(3), stats.modifyAgeCount[3]);
 
-    pages.combined()->rgCombine0->click();
-    EXPECT_FALSE(pages.combined()->gridCombine->isHidden());
-    EXPECT_TRUE(pages.combined()->chartCombine->isHidden());
+    tally_test::namedChild<QRadioButton>(*pages.combined(), "rgCombine0")->click();
+    EXPECT_FALSE(tally_test::namedChild<StringGrid>(*pages.combined(), "gridCombine")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<Chart>(*pages.combined(), "chartCombine")->isHidden());
 }
 
 TEST_F(DatePagesTest, ListingRedrawsNothingAndAChartModeRedrawsAllFour) {
     pages.doFileAges();
     stats.modifyAgeBytes[1] = 1572864;
-    pages.page(DateKind::Modified)->rgListing->click();
-    EXPECT_FALSE(pages.page(DateKind::Modified)->grid->isHidden());
-    EXPECT_TRUE(pages.page(DateKind::Modified)->chart->isHidden());
+    tally_test::namedChild<QRadioButton>(*pages.page(DateKind::Modified), "rgModify0")->click();
+    EXPECT_FALSE(tally_test::namedChild<StringGrid>(*pages.page(DateKind::Modified), "gridModify")
+                     ->isHidden());
+    EXPECT_TRUE(
+        tally_test::namedChild<Chart>(*pages.page(DateKind::Modified), "chartModify")->isHidden());
     EXPECT_DOUBLE_EQ(bars(DateKind::Modified).value(1), 5.0);
     EXPECT_DOUBLE_EQ(combinedBars(0).value(1), 5.0);
 
-    pages.combined()->chartCombine->model().zoom({0, 1, 0, 1});
-    pages.page(DateKind::Created)->rgByNumber->click();
-    EXPECT_EQ(pages.page(DateKind::Created)->chart->model().title.lines,
+    tally_test::namedChild<Chart>(*pages.combined(), "chartCombine")->model().zoom({0, 1, 0, 1});
+    tally_test::namedChild<QRadioButton>(*pages.page(DateKind::Created), "rgCreate2")->click();
+    EXPECT_EQ(tally_test::namedChild<Chart>(*pages.page(DateKind::Created), "chartCreate")
+                  ->model()
+                  .title.lines,
               std::vector<std::string>{"Created Date (Number of files)"});
     EXPECT_DOUBLE_EQ(bars(DateKind::Created).value(1), 3.0);
     // The Modified page shows its listing: its chart, refilled too, carries counts.
     EXPECT_DOUBLE_EQ(bars(DateKind::Modified).value(1), stats.modifyAgeCount[1]);
     EXPECT_DOUBLE_EQ(bars(DateKind::Accessed).value(1), 3.0);
     EXPECT_DOUBLE_EQ(combinedBars(0).value(1), 1.5);
-    EXPECT_FALSE(pages.combined()->chartCombine->model().zoomed());
-    EXPECT_EQ(pages.combined()->chartCombine->model().title.lines,
+    EXPECT_FALSE(
+        tally_test::namedChild<Chart>(*pages.combined(), "chartCombine")->model().zoomed());
+    EXPECT_EQ(tally_test::namedChild<Chart>(*pages.combined(), "chartCombine")->model().title.lines,
               std::vector<std::string>{"Combination Access/Created/Modified Chart"});
 }
 
 TEST(TimePageTest, DepthBarSetsTheChartDepthOnceMoved) {
     DriveStatistics stats;
     TimePage page(stats);
-    EXPECT_EQ(page.Chart4->model().view3D.depthPercent, 20);
-    page.sbTime->setValue(50);
-    EXPECT_EQ(page.Chart4->model().view3D.depthPercent, 50);
-    page.sbTime->setValue(0);
-    EXPECT_EQ(page.Chart4->model().view3D.depthPercent, 1);
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart4")->model().view3D.depthPercent, 20);
+    tally_test::namedChild<QScrollBar>(page, "sbTime")->setValue(50);
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart4")->model().view3D.depthPercent, 50);
+    tally_test::namedChild<QScrollBar>(page, "sbTime")->setValue(0);
+    EXPECT_EQ(tally_test::namedChild<Chart>(page, "Chart4")->model().view3D.depthPercent, 1);
 }
 
 namespace {
@@ -194,20 +211,26 @@ TEST(DatePagesWalk, PagesShowTheStampsOfTheWalkedFiles) {
               (std::vector<std::string>{"grid", "grid", "grid", "combined", "times", "ages"}));
 
     // Modified ages: three today, one ten days back, one over four years old.
-    const TextGrid& modify = host.pages.page(DateKind::Modified)->grid->model();
+    const TextGrid& modify =
+        tally_test::namedChild<StringGrid>(*host.pages.page(DateKind::Modified), "gridModify")
+            ->model();
     EXPECT_EQ(modify.cell(0, 1), "Over 4 years");
     EXPECT_EQ(modify.cell(2, 1), "1");
     EXPECT_EQ(modify.cell(1, 1), "1,572,864");
     EXPECT_EQ(modify.cell(2, 8), "1"); // "8 - 30 days"
     EXPECT_EQ(modify.cell(2, 9), "3"); // "<= 7 days"
-    const ChartSeries& modifyBars = host.pages.page(DateKind::Modified)->chart->model().series(0);
+    const ChartSeries& modifyBars =
+        tally_test::namedChild<Chart>(*host.pages.page(DateKind::Modified), "chartModify")
+            ->model()
+            .series(0);
     EXPECT_DOUBLE_EQ(modifyBars.value(9), 1.5);
-    const TextGrid& combined = host.pages.combined()->gridCombine->model();
+    const TextGrid& combined =
+        tally_test::namedChild<StringGrid>(*host.pages.combined(), "gridCombine")->model();
     for (int row = 1; row <= 10; ++row)
         EXPECT_EQ(combined.cell(6, row), modify.cell(2, row)) << row;
 
     // Times of day of the last writes.
-    const ChartModel& times = host.time.Chart4->model();
+    const ChartModel& times = tally_test::namedChild<Chart>(host.time, "Chart4")->model();
     EXPECT_EQ(times.series(0).value(29), 1); // 14:45
     EXPECT_EQ(times.series(0).value(28), 1); // 14:29
     EXPECT_EQ(times.series(0).value(47), 1); // 23:59

@@ -122,9 +122,8 @@ void makeChain(int depth) {
 void removeChain(const std::string& top) {
     ASSERT_EQ(::chdir(top.c_str()), 0);
     int depth = 0;
-    while (::chdir("d") == 0) {
+    while (::chdir("d") == 0)
         ++depth;
-    }
     ::unlink("bottom");
     for (; depth > 0; --depth) {
         ASSERT_EQ(::chdir(".."), 0);
@@ -222,9 +221,8 @@ TEST(WalkPosition, EntersOnlyRealSubdirectoriesOfTheDrive) {
 }
 
 TEST(WalkPosition, NeverCrossesIntoAnotherFileSystem) {
-    if (identityOf("/proc").device == identityOf("/").device) {
+    if (identityOf("/proc").device == identityOf("/").device)
         GTEST_SKIP() << "/proc is not a separate file system here";
-    }
     tally_test::TempFolder config;
     tally_test::XdgConfigHome xdg(config.path());
     reloadDriveTable();
@@ -242,20 +240,17 @@ TEST(WalkPosition, ChainOf5000LevelsDownAndBackUp) {
         FolderDrive drive(temp.path());
         ASSERT_TRUE(enterDriveRoot('d'));
         const Identity root = identityOf(".");
-        for (int i = 0; i < depth; ++i) {
+        for (int i = 0; i < depth; ++i)
             ASSERT_TRUE(enterDirectory("d")) << "level " << i;
-        }
         const auto bottom = listCurrentDirectory(0, true);
         EXPECT_EQ(bottom.count("bottom"), 1U);
         const std::string path = currentDirectory();
         std::string expected = temp.path();
-        for (int i = 0; i < depth; ++i) {
+        for (int i = 0; i < depth; ++i)
             expected += "/d";
-        }
         EXPECT_EQ(path, expected) << "paths longer than PATH_MAX are put together from the names";
-        for (int i = 0; i < depth; ++i) {
+        for (int i = 0; i < depth; ++i)
             EXPECT_TRUE(leaveDirectory());
-        }
         EXPECT_EQ(identityOf("."), root);
     }
     removeChain(temp.path());

@@ -23,11 +23,10 @@ public:
         resetTimeZoneCache();
     }
     ~TimeZone() {
-        if (m_hadOld) {
+        if (m_hadOld)
             ::setenv("TZ", m_old.c_str(), 1);
-        } else {
+        else
             ::unsetenv("TZ");
-        }
         resetTimeZoneCache();
     }
     TimeZone(const TimeZone&) = delete;
@@ -74,9 +73,8 @@ TEST(FileTime, UnixConversionAndZero) {
 }
 
 TEST(FileTime, DaylightSavingChangesInBerlinConvertExactly) {
-    if (!haveZone("Europe/Berlin")) {
+    if (!haveZone("Europe/Berlin"))
         GTEST_SKIP() << "no time zone data for Europe/Berlin";
-    }
     TimeZone zone("Europe/Berlin");
     // 01:00 UTC is 03:00 summer time: date 2024-03-31, time 03:00:00.
     EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(springChange2024, 0)),
@@ -92,9 +90,8 @@ TEST(FileTime, DaylightSavingChangesInBerlinConvertExactly) {
 }
 
 TEST(FileTime, ChangesInsideAnHourConvertExactly) {
-    if (!haveZone("Asia/Kathmandu") || !haveZone("Australia/Lord_Howe")) {
+    if (!haveZone("Asia/Kathmandu") || !haveZone("Australia/Lord_Howe"))
         GTEST_SKIP() << "no time zone data for Asia/Kathmandu or Australia/Lord_Howe";
-    }
     {
         TimeZone zone("Asia/Kathmandu");
         // +05:30 became +05:45 at 1986-01-01 00:00 local, half past an hour in UTC.
@@ -138,9 +135,8 @@ TEST(FileTime, DatesOutside1980To2107GiveZero) {
 }
 
 TEST(FileTime, LimitsApplyToTheLocalDate) {
-    if (!haveZone("Europe/Berlin")) {
+    if (!haveZone("Europe/Berlin"))
         GTEST_SKIP() << "no time zone data for Europe/Berlin";
-    }
     TimeZone zone("Europe/Berlin");
     // 1979-12-31 23:30 UTC is already 1980-01-01 00:30 in Berlin.
     const std::int64_t stamp = dayNumberFromCivil(1980, 1, 1) * 86400 - 1800;

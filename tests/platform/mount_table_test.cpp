@@ -49,9 +49,8 @@ TEST(MountTable, ParsesFieldsAndDecodesEscapes) {
 TEST(MountTable, LettersGoToRealFileSystemsInMountPointOrder) {
     const auto drives = assignDriveLetters(parseMountInfo(sampleMountInfo), everyFolderButHosts);
     std::vector<std::pair<char, std::string>> got;
-    for (const auto& drive : drives) {
+    for (const auto& drive : drives)
         got.emplace_back(drive.letter, drive.mount.mountPoint);
-    }
     const std::vector<std::pair<char, std::string>> expected = {{'c', "/"},
                                                                 {'d', "/data"},
                                                                 {'e', "/media/usb stick"},
@@ -88,9 +87,8 @@ TEST(MountTable, RootIsCEvenWhenMissingAndLettersStopAtZ) {
     EXPECT_EQ(drives.back().letter, 'z');
     EXPECT_EQ(drives.back().mount.mountPoint, "/mC2");
     std::set<char> letters;
-    for (const auto& drive : drives) {
+    for (const auto& drive : drives)
         EXPECT_TRUE(letters.insert(drive.letter).second);
-    }
 }
 
 TEST(MountTable, LaterMountOnTheSameFolderHidesTheEarlier) {

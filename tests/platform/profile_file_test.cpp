@@ -153,9 +153,8 @@ TEST(ProfileFile, UnwritableFolderFailsAndLeavesFileUnchanged) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             if (::setgid(65534) != 0 || ::setuid(65534) != 0 ||
-                getPrivateProfileString("A", "k", "", path) != "1") {
+                getPrivateProfileString("A", "k", "", path) != "1")
                 ::_exit(2);
-            }
             ::_exit(writePrivateProfileString("A", "k", "2", path) ? 1 : 0);
         }
         int status = 0;

@@ -6,6 +6,7 @@
 #include "screen/screen_grab.h"
 #include "types/stat_list_dialog.h"
 #include "types/which_drive_dialog.h"
+#include "ui/named_child.h"
 #include "ui/pick_list.h"
 
 #include <QPushButton>
@@ -34,34 +35,33 @@ protected:
 };
 
 TEST_F(DialogsScreen, TheWizardPages) {
-    TfrmWhichDrive wizard;
+    WhichDriveWizard wizard;
     ASSERT_TRUE(showOnScreen(wizard));
     EXPECT_LT(screenVersusRender(wizard, QStringLiteral("wizard-drives")), tolerance);
-    wizard.btNext1->click();
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
     tally_test::settle();
     EXPECT_LT(screenVersusRender(wizard, QStringLiteral("wizard-mode")), tolerance);
-    wizard.rbInclude->setChecked(true);
-    wizard.btNext2->click();
+    tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->setChecked(true);
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
     tally_test::settle();
     EXPECT_LT(screenVersusRender(wizard, QStringLiteral("wizard-types")), tolerance);
 }
 
 TEST_F(DialogsScreen, TheListEditorAboutAndSampleWindows) {
-    TfrmStatList editor("Include");
+    TypeListEditor editor("Include");
     ASSERT_TRUE(showOnScreen(editor));
     EXPECT_LT(screenVersusRender(editor, QStringLiteral("list-editor")), tolerance);
     editor.hide();
 
-    TfrmAbout about;
+    AboutWindow about;
     ASSERT_TRUE(showOnScreen(about));
     EXPECT_LT(screenVersusRender(about, QStringLiteral("about")), tolerance);
 
     for (int product = 0; product < 5; ++product) {
-        TfrmSamples samples(&about);
+        SamplesWindow samples(&about);
         samples.panel(product)->show();
         ASSERT_TRUE(showOnScreen(samples));
-        EXPECT_LT(screenVersusRender(samples, QStringLiteral("samples-%1").arg(product)),
-                  tolerance)
+        EXPECT_LT(screenVersusRender(samples, QStringLiteral("samples-%1").arg(product)), tolerance)
             << "sample " << product;
     }
 }

@@ -6,6 +6,7 @@
 #include "screen/screen_grab.h"
 #include "space/space_page.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/notebook.h"
 #include "ui/pick_list.h"
 
@@ -37,26 +38,27 @@ protected:
             drives.addFile("c", "docs/file" + std::to_string(i) + ".txt", 100 * i);
         drives.enter('c');
         // Made after the drives, whose list it reads.
-        window = std::make_unique<TfrmStatistics>();
+        window = std::make_unique<StatisticsWindow>();
         window->setWizardRunner([](QWidget*) { return tally_test::allFilesOn({"c: [work]"}); });
         ASSERT_TRUE(tally_test::showOnScreen(*window));
     }
 
     QImage captionOnPage(int page, const QString& name) {
-        window->OvcNotebook1->setCurrentIndex(page);
+        tally_test::namedChild<Notebook>(window, "OvcNotebook1")->setCurrentIndex(page);
         tally_test::settle();
-        const QImage caption = grabFromScreen(*window->lblNotYet);
+        const QImage caption =
+            grabFromScreen(*tally_test::namedChild<EffectLabel>(window, "lblNotYet"));
         keepForReview(grabFromScreen(*window), name);
         return caption;
     }
 
     tally_test::FakeDrives drives;
-    std::unique_ptr<TfrmStatistics> window;
+    std::unique_ptr<StatisticsWindow> window;
 };
 
 TEST_F(StatisticsWindowScreen, TheOverlayCaptionReachesTheScreenBeforeDuringAndAfterARun) {
     std::vector<QImage> before;
-    for (int page = TfrmStatistics::pageTypes; page < TfrmStatistics::pageCount; ++page) {
+    for (int page = StatisticsWindow::pageTypes; page < StatisticsWindow::pageCount; ++page) {
         before.push_back(captionOnPage(page, QStringLiteral("overlay-before-%1").arg(page)));
         EXPECT_GT(countPixels(before.back(), isCaptionBlue), captionPixels)
             << "page " << page << ": \"Statistics haven't been collected yet!\" is not on screen";
@@ -67,21 +69,22 @@ TEST_F(StatisticsWindowScreen, TheOverlayCaptionReachesTheScreenBeforeDuringAndA
         if (walked || window->statistics().filesFound < 10)
             return;
         walked = true;
-        for (int page = TfrmStatistics::pageSpace; page < TfrmStatistics::pageCount; ++page) {
-            const QImage during = captionOnPage(page, QStringLiteral("overlay-during-%1").arg(page));
+        for (int page = StatisticsWindow::pageSpace; page < StatisticsWindow::pageCount; ++page) {
+            const QImage during =
+                captionOnPage(page, QStringLiteral("overlay-during-%1").arg(page));
             EXPECT_GT(countPixels(during, isCaptionBlue), captionPixels)
                 << "page " << page << ": the collecting caption is not on screen";
-            if (page > TfrmStatistics::pageSpace) {
-                EXPECT_GT(tally_test::differingShare(during, before[page - 1]), 0.02)
-                    << "page " << page << ": the caption did not change for the walk";
-            }
+            if (page == StatisticsWindow::pageSpace)
+                continue;
+            EXPECT_GT(tally_test::differingShare(during, before[page - 1]), 0.02)
+                << "page " << page << ": the caption did not change for the walk";
         }
     });
-    window->btOK->click();
+    tally_test::namedChild<QPushButton>(window, "btOK")->click();
     ASSERT_TRUE(walked);
 
-    for (int page = TfrmStatistics::pageTypes; page < TfrmStatistics::pageCount; ++page) {
-        window->OvcNotebook1->setCurrentIndex(page);
+    for (int page = StatisticsWindow::pageTypes; page < StatisticsWindow::pageCount; ++page) {
+        tally_test::namedChild<Notebook>(window, "OvcNotebook1")->setCurrentIndex(page);
         tally_test::settle();
         EXPECT_LT(tally_test::screenVersusRender(*window, QStringLiteral("after-run-%1").arg(page)),
                   0.02)
@@ -90,7 +93,7 @@ TEST_F(StatisticsWindowScreen, TheOverlayCaptionReachesTheScreenBeforeDuringAndA
 }
 
 TEST_F(StatisticsWindowScreen, DriveListRowsKeepTheirBoxAndTextWhenUnticked) {
-    PickList& list = *window->pckStatDrive;
+    PickList& list = *tally_test::namedChild<PickList>(window, "pckStatDrive");
     ASSERT_EQ(list.count(), 3);
     // Inside the focus frame, so that the frame alone does not count as a drawn row.
     const auto rowArea = [&](int row) {
@@ -115,8 +118,12 @@ TEST_F(StatisticsWindowScreen, DriveListRowsKeepTheirBoxAndTextWhenUnticked) {
     ASSERT_FALSE(list.isMarked(0));
     expectRowDrawn(0, "unticking");
 
-    window->pgSpace->SelectAll1->trigger();
-    window->pgSpace->DeselectAll1->trigger();
+    tally_test::namedChild<QAction>(*window->pageAt<SpacePage>(StatisticsWindow::pageSpace),
+                                    "SelectAll1")
+        ->trigger();
+    tally_test::namedChild<QAction>(*window->pageAt<SpacePage>(StatisticsWindow::pageSpace),
+                                    "DeselectAll1")
+        ->trigger();
     for (int row = 0; row < list.count(); ++row)
         expectRowDrawn(row, "Deselect All");
     keepForReview(grabFromScreen(*window), QStringLiteral("drive-list-deselected"));

@@ -14,6 +14,7 @@
 #include "types/selection_filter.h"
 #include "types/types_page.h"
 #include "ui/chart.h"
+#include "ui/named_child.h"
 #include "ui/string_grid.h"
 
 #include <QAction>
@@ -49,7 +50,7 @@ public:
     void doFileTypes() override { types.doFileTypes(); }
     void doFileSizes() override { sizes.doFileSizes(); }
     void doFileAttrs() override { attributes.doFileAttrs(); }
-    void SortbyExtensionClick() override { types.SortbyExtensionClick(types.SortbyExtension); }
+    void sortTypesByExtension() override { types.sortBy(TypesSortItem::SortbyExtension); }
 
     TypesPage types;
     SizesPage sizes;
@@ -127,8 +128,10 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     EXPECT_EQ(host.status, "Finished - 11 files processed");
 
     // Sizes: the listing and the chart by megabytes.
-    const TextGrid& sizesGrid = host.sizes.gridSizes->model();
-    const ChartSeries& sizeBars = host.sizes.Chart1->model().series(0);
+    const TextGrid& sizesGrid =
+        tally_test::namedChild<StringGrid>(host.sizes, "gridSizes")->model();
+    const ChartSeries& sizeBars =
+        tally_test::namedChild<Chart>(host.sizes, "Chart1")->model().series(0);
     ASSERT_EQ(sizeBars.count(), 12);
     for (int c = 1; c <= 12; ++c) {
         const auto i = static_cast<std::size_t>(c);
@@ -139,7 +142,7 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     EXPECT_EQ(sizesGrid.cell(2, 1), "1"); // the 17 MB file
 
     // Types: one row per extension, sorted by extension at the end of the run.
-    const TextGrid& typesGrid = host.types.gridTypes->model();
+    const TextGrid& typesGrid = host.types.gridTypes().model();
     const auto& rows = stats.fileTypes.rows();
     ASSERT_EQ(typesGrid.rowCount(), static_cast<int>(rows.size()) + 2);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -151,14 +154,14 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     EXPECT_EQ(stats.fileTypes.rows()[static_cast<std::size_t>(stats.fileTypes.findTypeRow(".TXT"))]
                   .fileCount,
               3);
-    EXPECT_TRUE(host.types.SortbyExtension->isChecked());
-    EXPECT_FALSE(host.types.SortbySize->isChecked());
+    EXPECT_TRUE(tally_test::namedChild<QAction>(host.types, "SortbyExtension")->isChecked());
+    EXPECT_FALSE(tally_test::namedChild<QAction>(host.types, "SortbySize")->isChecked());
     // The pie was built from the rows sorted by size, largest first.
     std::vector<double> sizesDown;
     for (const auto& type : rows)
         sizesDown.push_back(static_cast<double>(type.totalBytes));
     std::sort(sizesDown.rbegin(), sizesDown.rend());
-    const ChartSeries& pie = host.types.Series2();
+    const ChartSeries& pie = host.types.pieSeries();
     ASSERT_EQ(pie.count(), static_cast<int>(sizesDown.size()));
     for (int k = 0; k < pie.count(); ++k)
         EXPECT_EQ(pie.value(k), sizesDown[static_cast<std::size_t>(k)]) << k;
@@ -167,24 +170,33 @@ TEST(PagesWalk, EveryPageShowsTheAccumulatorsOfTheWalk) {
     const std::array<double, 5> sums = {stats.overhang4K, stats.overhang8K, stats.overhang16K,
                                         stats.overhang32K, stats.overhang64K};
     for (std::size_t i = 0; i < 5; ++i)
-        EXPECT_EQ(text(host.overhang.lblOver[i]), formatBytes(sums[i])) << i;
-    EXPECT_FALSE(host.overhang.imArrow->isHidden());
-    EXPECT_EQ(host.overhang.imArrow->y(), host.overhang.lblCSize[2]->y());
-    EXPECT_EQ(text(host.overhang.lblNumFiles), "Number of files scanned: 11");
-    EXPECT_EQ(text(host.overhang.lblSize),
+        EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.overhang,
+                                                      ("lblOver" + std::to_string(i + 1)).c_str())),
+                  formatBytes(sums[i]))
+            << i;
+    EXPECT_FALSE(tally_test::namedChild<QLabel>(host.overhang, "imArrow")->isHidden());
+    EXPECT_EQ(tally_test::namedChild<QLabel>(host.overhang, "imArrow")->y(),
+              tally_test::namedChild<QLabel>(host.overhang, "lblCSize3")->y());
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.overhang, "lblNumFiles")),
+              "Number of files scanned: 11");
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.overhang, "lblSize")),
               formatBytes(static_cast<double>(totalBytes) * 9.536743e-7) + " MB");
-    ASSERT_EQ(host.overhang.Series9().count(), 5);
-    EXPECT_DOUBLE_EQ(host.overhang.Series9().value(0),
+    ASSERT_EQ(host.overhang.wasteSeries().count(), 5);
+    EXPECT_DOUBLE_EQ(host.overhang.wasteSeries().value(0),
                      100.0 * sums[4] / (static_cast<double>(totalBytes) + sums[4]));
 
     // Attribute: figures and shares.
-    EXPECT_EQ(text(host.attributes.lblNHidden), formatCount(stats.hiddenCount));
-    EXPECT_EQ(text(host.attributes.lblNReadOnly), formatCount(stats.readOnlyCount));
-    EXPECT_EQ(text(host.attributes.lblNArchive), formatCount(stats.archiveCount));
-    EXPECT_EQ(text(host.attributes.lblSzHidden), formatBytes(stats.hiddenBytes));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblNHidden")),
+              formatCount(stats.hiddenCount));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblNReadOnly")),
+              formatCount(stats.readOnlyCount));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblNArchive")),
+              formatCount(stats.archiveCount));
+    EXPECT_EQ(text(tally_test::namedChild<QLabel>(host.attributes, "lblSzHidden")),
+              formatBytes(stats.hiddenBytes));
     const double marks = stats.hiddenCount + stats.readOnlyCount + stats.systemCount +
                          static_cast<double>(stats.archiveCount);
-    ASSERT_EQ(host.attributes.HorizBarSeries4().count(), 4);
-    EXPECT_DOUBLE_EQ(host.attributes.HorizBarSeries4().value(3), 100.0 * stats.hiddenCount / marks);
-    EXPECT_NEAR(host.attributes.HorizBarSeries5().total(), 100.0, 1e-9);
+    ASSERT_EQ(host.attributes.countShares().count(), 4);
+    EXPECT_DOUBLE_EQ(host.attributes.countShares().value(3), 100.0 * stats.hiddenCount / marks);
+    EXPECT_NEAR(host.attributes.byteShares().total(), 100.0, 1e-9);
 }

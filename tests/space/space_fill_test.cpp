@@ -51,16 +51,16 @@ TEST_F(SpaceFillTest, TotalBarOnlyBesideTwoOrMoreDrivesAndOnlyWhenAsked) {
     EXPECT_EQ(chart.series(1).points()[2].label, "Total");
     EXPECT_NEAR(chart.series(1).value(2), 1540.25, gbTolerance);
     EXPECT_NEAR(chart.series(0).value(2), 2100 - 1540.25, gbTolerance);
-    EXPECT_EQ(figures.lblTotal, "2,100.00");
-    EXPECT_EQ(figures.lblFree, "1,540.25");
-    EXPECT_EQ(figures.lblUsed, "559.75");
+    EXPECT_EQ(figures.capacity, "2,100.00");
+    EXPECT_EQ(figures.free, "1,540.25");
+    EXPECT_EQ(figures.used, "559.75");
 
-    EXPECT_EQ(figures.lblPct, "GB ");
+    EXPECT_EQ(figures.freeUnit, "GB ");
     EXPECT_EQ(chart.series(1).markText(2), "1,540.25 GB");
 
     figures = fillSpaceBars(chart, ticked, false, drivesShown);
     EXPECT_EQ(chart.series(1).count(), 2);
-    EXPECT_EQ(figures.lblTotal, "2,100.00");
+    EXPECT_EQ(figures.capacity, "2,100.00");
     // One drive never gets a total bar.
     (void)fillSpaceBars(chart, {"c: [work]"}, true, drivesShown);
     EXPECT_EQ(drivesShown, 1);
@@ -81,8 +81,8 @@ TEST_F(SpaceFillTest, NoReadyTickedDriveHidesTheFiguresAndEmptiesTheBars) {
     const SpaceFigures figures = fillSpaceBars(chart, {"d: gone"}, true, drivesShown);
     EXPECT_EQ(drivesShown, 0);
     EXPECT_FALSE(figures.shown);
-    EXPECT_TRUE(figures.lblTotal.empty());
-    EXPECT_TRUE(figures.lblTot.empty());
+    EXPECT_TRUE(figures.capacity.empty());
+    EXPECT_TRUE(figures.capacityUnit.empty());
     EXPECT_EQ(chart.series(0).count(), 0);
     EXPECT_EQ(chart.series(1).count(), 0);
 }

@@ -6,6 +6,7 @@
 #include "platform/locale_settings.h"
 #include "ui/chart.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/pick_list.h"
 #include "ui/raised_panel.h"
 
@@ -47,6 +48,11 @@ protected:
         return drives;
     }
 
+    // pie1 .. pie11, the small pies.
+    [[nodiscard]] Chart* pie(int number) const {
+        return tally_test::namedChild<Chart>(*page, ("pie" + std::to_string(number)).c_str());
+    }
+
     [[nodiscard]] int angle(const Chart* pie) const {
         return pie->model().series(0).pie.rotationAngle;
     }
@@ -69,111 +75,115 @@ protected:
 TEST_F(SpacePageTest, BarModeShowsTheTickedDrivesAndGrowsTheBarToItsLimit) {
     makePage(sized(3), 2);
     EXPECT_EQ(page->drivesShown(), 2);
-    EXPECT_EQ(page->lblTotal->text(), "100.00");
-    EXPECT_EQ(page->lblFree->text(), "23.00");
-    EXPECT_EQ(page->lblUsed->text(), "77.00");
-    EXPECT_EQ(page->lblFree->textColor(), QColor(Qt::black));
-    EXPECT_FALSE(page->chartSpaceBar->isHidden());
-    EXPECT_TRUE(page->pnlPie->isHidden());
-    EXPECT_EQ(page->chartSpaceBar->model().series(1).count(), 3); // c, d, Total
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*page, "lblTotal")->text(), "100.00");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*page, "lblFree")->text(), "23.00");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*page, "lblUsed")->text(), "77.00");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*page, "lblFree")->textColor(),
+              QColor(Qt::black));
+    EXPECT_FALSE(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<QWidget>(*page, "pnlPie")->isHidden());
+    EXPECT_EQ(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->model().series(1).count(),
+              3); // c, d, Total
     EXPECT_TRUE(barTimer.isActive());
-    EXPECT_EQ(page->chartSpaceBar->model().view3D.depthPercent, 1);
+    EXPECT_EQ(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->model().view3D.depthPercent,
+              1);
 
     int ticks = 0;
     while (barTimer.isActive() && ticks < 100) {
         page->growTick();
         ++ticks;
     }
-    EXPECT_EQ(page->chartSpaceBar->model().view3D.depthPercent, 61); // 1 + 10 steps of 6
+    EXPECT_EQ(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->model().view3D.depthPercent,
+              61); // 1 + 10 steps of 6
     EXPECT_EQ(ticks, 11);
 
     // Unticking "Show Cumulative Total" redraws without the total bar.
-    page->cbTotal->click();
-    EXPECT_EQ(page->chartSpaceBar->model().series(1).count(), 2);
+    tally_test::namedChild<QCheckBox>(*page, "cbTotal")->click();
+    EXPECT_EQ(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->model().series(1).count(), 2);
 }
 
 TEST_F(SpacePageTest, MenuTicksOrUnticksEveryDriveAndRedraws) {
     makePage(sized(3), 1);
-    page->SelectAll1->trigger();
+    tally_test::namedChild<QAction>(*page, "SelectAll1")->trigger();
     EXPECT_EQ(list->markedCount(), 3);
     EXPECT_EQ(page->drivesShown(), 3);
-    EXPECT_EQ(page->lblTotal->text(), "180.00");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*page, "lblTotal")->text(), "180.00");
 
-    page->DeselectAll1->trigger();
+    tally_test::namedChild<QAction>(*page, "DeselectAll1")->trigger();
     EXPECT_EQ(page->drivesShown(), 0);
-    EXPECT_TRUE(page->lblTotal->text().isEmpty());
-    EXPECT_TRUE(page->lblTotalC->isHidden());
-    EXPECT_TRUE(page->Panel1->isHidden());
-    EXPECT_TRUE(page->chartSpaceBar->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<EffectLabel>(*page, "lblTotal")->text().isEmpty());
+    EXPECT_TRUE(tally_test::namedChild<EffectLabel>(*page, "lblTotalC")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<RaisedPanel>(*page, "Panel1")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->isHidden());
     // The list stays reachable, so a drive can be ticked again.
-    EXPECT_FALSE(page->Panel4->isHidden());
+    EXPECT_FALSE(tally_test::namedChild<QWidget>(*page, "Panel4")->isHidden());
 }
 
 TEST_F(SpacePageTest, PieModeCoversEveryReadyDriveTickedOrNot) {
     makePage(sized(12), 1);
-    page->rgSpace1->click();
-    EXPECT_TRUE(page->Panel4->isHidden());
-    EXPECT_TRUE(page->cbTotal->isHidden());
-    EXPECT_TRUE(page->chartSpaceBar->isHidden());
-    EXPECT_FALSE(page->pnlPie->isHidden());
+    tally_test::namedChild<QRadioButton>(*page, "rgSpace1")->click();
+    EXPECT_TRUE(tally_test::namedChild<QWidget>(*page, "Panel4")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<QCheckBox>(*page, "cbTotal")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->isHidden());
+    EXPECT_FALSE(tally_test::namedChild<QWidget>(*page, "pnlPie")->isHidden());
     EXPECT_TRUE(pieTimer.isActive());
-    for (Chart* pie : page->pies)
-        EXPECT_FALSE(pie->isHidden()) << pie->objectName().toStdString();
-    EXPECT_FALSE(page->pieTotal->isHidden());
-    EXPECT_EQ(page->pies[10]->model().title.lines, std::vector<std::string>{"M:\\  16.6% free"});
+    for (int number = 1; number <= 11; ++number)
+        EXPECT_FALSE(pie(number)->isHidden()) << number;
+    EXPECT_FALSE(tally_test::namedChild<Chart>(*page, "pieTotal")->isHidden());
+    EXPECT_EQ(pie(11)->model().title.lines, std::vector<std::string>{"M:\\  16.6% free"});
 
-    page->rgSpace2->click();
-    EXPECT_FALSE(page->Panel4->isHidden());
-    EXPECT_TRUE(page->pnlPie->isHidden());
+    tally_test::namedChild<QRadioButton>(*page, "rgSpace2")->click();
+    EXPECT_FALSE(tally_test::namedChild<QWidget>(*page, "Panel4")->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<QWidget>(*page, "pnlPie")->isHidden());
     EXPECT_EQ(page->drivesShown(), 1);
 }
 
 TEST_F(SpacePageTest, FewerThanSixEntriesTurnAllPiesTogether) {
     makePage(sized(2), 2);
-    page->rgSpace1->click();
-    EXPECT_TRUE(page->pies[2]->isHidden());
+    tally_test::namedChild<QRadioButton>(*page, "rgSpace1")->click();
+    EXPECT_TRUE(pie(3)->isHidden());
     for (int tick = 0; tick < 100; ++tick)
         page->pieTick();
     // 60 degrees to start, 4 per tick, wrapped.
     const int expected = (60 + 400) % 360;
-    EXPECT_EQ(angle(page->pies[0]), expected);
-    EXPECT_EQ(angle(page->pies[1]), expected);
-    EXPECT_EQ(angle(page->pieTotal), expected);
-    EXPECT_EQ(angle(page->pies[2]), 60); // hidden pies stay as they are
-    EXPECT_EQ(page->ScrollBar3->value(), expected);
-    EXPECT_TRUE(page->ScrollBar3->isHidden());
+    EXPECT_EQ(angle(pie(1)), expected);
+    EXPECT_EQ(angle(pie(2)), expected);
+    EXPECT_EQ(angle(tally_test::namedChild<Chart>(*page, "pieTotal")), expected);
+    EXPECT_EQ(angle(pie(3)), 60); // hidden pies stay as they are
+    EXPECT_EQ(tally_test::namedChild<QScrollBar>(*page, "ScrollBar3")->value(), expected);
+    EXPECT_TRUE(tally_test::namedChild<QScrollBar>(*page, "ScrollBar3")->isHidden());
 }
 
 TEST_F(SpacePageTest, SixOrMoreEntriesTurnOnlyTheTotalPie) {
     makePage(sized(6), 6);
-    page->rgSpace1->click();
+    tally_test::namedChild<QRadioButton>(*page, "rgSpace1")->click();
     for (int tick = 0; tick < 10; ++tick)
         page->pieTick();
-    EXPECT_EQ(angle(page->pies[0]), 60);
-    EXPECT_EQ(angle(page->pies[5]), 60);
+    EXPECT_EQ(angle(pie(1)), 60);
+    EXPECT_EQ(angle(pie(6)), 60);
     // The first tick puts the scroll bar on pie1's 60 degrees, which sets every pie to it; from
     // then on only the total pie turns, 2 degrees a tick.
-    EXPECT_EQ(angle(page->pieTotal), 78);
+    EXPECT_EQ(angle(tally_test::namedChild<Chart>(*page, "pieTotal")), 78);
 }
 
 TEST_F(SpacePageTest, AClickStopsThePiesAndTheScrollBarTurnsEveryVisiblePie) {
     makePage(sized(7), 7);
-    page->rgSpace1->click();
+    tally_test::namedChild<QRadioButton>(*page, "rgSpace1")->click();
     page->pieTick();
     ASSERT_TRUE(pieTimer.isActive());
-    page->pieTotalClick();
+    emit tally_test::namedChild<Chart>(*page, "pieTotal")->clicked();
     EXPECT_FALSE(pieTimer.isActive());
-    EXPECT_FALSE(page->ScrollBar3->isHidden());
+    EXPECT_FALSE(tally_test::namedChild<QScrollBar>(*page, "ScrollBar3")->isHidden());
 
-    page->ScrollBar3->setValue(200);
+    tally_test::namedChild<QScrollBar>(*page, "ScrollBar3")->setValue(200);
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(angle(page->pies[static_cast<std::size_t>(i)]), 200);
-    EXPECT_EQ(angle(page->pieTotal), 200);
-    EXPECT_EQ(angle(page->pies[7]), 60);
+        EXPECT_EQ(angle(pie(i + 1)), 200);
+    EXPECT_EQ(angle(tally_test::namedChild<Chart>(*page, "pieTotal")), 200);
+    EXPECT_EQ(angle(pie(8)), 60);
 
-    page->pieTotalClick();
+    emit tally_test::namedChild<Chart>(*page, "pieTotal")->clicked();
     EXPECT_TRUE(pieTimer.isActive());
-    EXPECT_TRUE(page->ScrollBar3->isHidden());
+    EXPECT_TRUE(tally_test::namedChild<QScrollBar>(*page, "ScrollBar3")->isHidden());
 }
 
 // Pictures for review: one almost empty drive (red free figure), two drives, twelve in both modes.
@@ -184,14 +194,16 @@ TEST_F(SpacePageTest, PicturesOfBothModes) {
         shoot(name);
     };
     makePage({{'c', 20, 19.95}}, 1);
-    EXPECT_EQ(page->lblFree->textColor(), QColor(Qt::red));
-    EXPECT_EQ(page->lblUsed->textColor(), QColor(Qt::black));
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*page, "lblFree")->textColor(), QColor(Qt::red));
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(*page, "lblUsed")->textColor(),
+              QColor(Qt::black));
     grown(QStringLiteral("bar_one_drive_red.png"));
     makePage(sized(2), 2);
     grown(QStringLiteral("bar_two_drives.png"));
     makePage(sized(12), 12);
     grown(QStringLiteral("bar_twelve_drives.png"));
-    EXPECT_EQ(page->chartSpaceBar->model().view3D.depthPercent, 11); // 1 + 5 steps of 2
-    page->rgSpace1->click();
+    EXPECT_EQ(tally_test::namedChild<Chart>(*page, "chartSpaceBar")->model().view3D.depthPercent,
+              11); // 1 + 5 steps of 2
+    tally_test::namedChild<QRadioButton>(*page, "rgSpace1")->click();
     shoot(QStringLiteral("pies_twelve_drives.png"));
 }

@@ -10,6 +10,7 @@
 #include "types/selection_filter.h"
 #include "types/types_page.h"
 #include "ui/font_twins.h"
+#include "ui/named_child.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -80,7 +81,9 @@ protected:
 TEST_F(PagesLook, SizesInEachView) {
     for (int view = 0; view < 3; ++view) {
         auto* page = new SizesPage(m_stats, m_barColors);
-        QRadioButton* buttons[] = {page->rgSize0, page->rgSize1, page->rgSize2};
+        QRadioButton* buttons[] = {tally_test::namedChild<QRadioButton>(*page, "rgSize0"),
+                                   tally_test::namedChild<QRadioButton>(*page, "rgSize1"),
+                                   tally_test::namedChild<QRadioButton>(*page, "rgSize2")};
         buttons[view]->setChecked(true);
         page->doFileSizes();
         const char* names[] = {"sizes_listing", "sizes_chart_mb", "sizes_chart_files"};

@@ -80,22 +80,24 @@ protected:
         for (const int row : rows)
             pickList->item(row)->setSelected(true);
     }
-    static QString counter(TfrmStatList& editor) {
+    static QString counter(TypeListEditor& editor) {
         return part<EffectLabel>(editor, "lblCount")->text();
     }
     static void click(QWidget& dialog, const char* button) {
         part<QPushButton>(dialog, button)->click();
     }
     // Runs action on the picker once "&Add" has opened it.
-    static void whenPickerOpens(std::function<void(TfrmSelectExtension&)> action) {
-        QTimer::singleShot(0, [action = std::move(action)] {
-            auto* picker = qobject_cast<TfrmSelectExtension*>(QApplication::activeModalWidget());
-            ASSERT_NE(picker, nullptr);
-            action(*picker);
-        });
+    static void whenPickerOpens(std::function<void(ExtensionPicker&)> action) {
+        QTimer::singleShot(
+            0,
+            [action = std::move(action)] {
+                auto* picker = qobject_cast<ExtensionPicker*>(QApplication::activeModalWidget());
+                ASSERT_NE(picker, nullptr);
+                action(*picker);
+            });
     }
-    static void addTyped(TfrmStatList& editor, const QString& typed) {
-        whenPickerOpens([typed](TfrmSelectExtension& picker) {
+    static void addTyped(TypeListEditor& editor, const QString& typed) {
+        whenPickerOpens([typed](ExtensionPicker& picker) {
             part<QLineEdit>(picker, "Edit1")->setText(typed);
             click(picker, "BitBtn1");
         });
@@ -116,7 +118,7 @@ const std::vector<std::string> defaults{"*.dll\tdllfile", "*.doc\tWord document"
 
 TEST_F(ListEditor, ShowsTheSectionSortedWithItsCount) {
     ASSERT_TRUE(WriteStatFilesToDisk({"*.txt", "*.DOC", "*.abc"}, includeSection));
-    TfrmStatList editor(includeSection);
+    TypeListEditor editor(includeSection);
     editor.show();
     EXPECT_EQ(editor.windowTitle(), "File types");
     EXPECT_EQ(editor.entries(), (std::vector<std::string>{"*.abc\tABC File", "*.DOC\tWord document",
@@ -125,7 +127,7 @@ TEST_F(ListEditor, ShowsTheSectionSortedWithItsCount) {
 }
 
 TEST_F(ListEditor, DeletingSeveralEntriesAsksFirstAndOneEntryDoesNot) {
-    TfrmStatList editor(excludeSection);
+    TypeListEditor editor(excludeSection);
     editor.show();
     ASSERT_EQ(editor.entries(), defaults);
 
@@ -150,7 +152,7 @@ TEST_F(ListEditor, DeletingSeveralEntriesAsksFirstAndOneEntryDoesNot) {
 }
 
 TEST_F(ListEditor, ClearingAllNeedsAYes) {
-    TfrmStatList editor(includeSection);
+    TypeListEditor editor(includeSection);
     editor.show();
     answers = {MessageResult::Cancel, MessageResult::No, MessageResult::Yes};
     click(editor, "btClear");
@@ -164,7 +166,7 @@ TEST_F(ListEditor, ClearingAllNeedsAYes) {
 
 TEST_F(ListEditor, CloseStoresTheListAndTheCloseBoxDoesNot) {
     {
-        TfrmStatList editor(includeSection);
+        TypeListEditor editor(includeSection);
         editor.show();
         select(editor, "PickList1", {1});
         click(editor, "btDelete");
@@ -173,7 +175,7 @@ TEST_F(ListEditor, CloseStoresTheListAndTheCloseBoxDoesNot) {
         EXPECT_FALSE(settingsExist());
     }
     {
-        TfrmStatList editor(includeSection);
+        TypeListEditor editor(includeSection);
         editor.show();
         EXPECT_EQ(editor.entries(), defaults);
         select(editor, "PickList1", {1});
@@ -191,7 +193,7 @@ TEST_F(ListEditor, CloseStoresTheListAndTheCloseBoxDoesNot) {
 TEST_F(ListEditor, PatternsThatAreNotUtf8AreStoredByteForByte) {
     const std::string before = "[Include]\nNumber=3\nFile1=*.doc\nFile2=*.txt\nFile3=*.\xe4\n";
     writeSettings(before);
-    TfrmStatList editor(includeSection);
+    TypeListEditor editor(includeSection);
     editor.show();
     ASSERT_EQ(editor.entries().size(), 3u);
     EXPECT_TRUE(editor.entries()[2].starts_with("*.\xe4\t")) << editor.entries()[2];
@@ -201,7 +203,7 @@ TEST_F(ListEditor, PatternsThatAreNotUtf8AreStoredByteForByte) {
 }
 
 TEST_F(ListEditor, EscapeStoresLikeClose) {
-    TfrmStatList editor(excludeSection);
+    TypeListEditor editor(excludeSection);
     editor.show();
     answers = {MessageResult::Yes};
     click(editor, "btClear");
@@ -213,7 +215,7 @@ TEST_F(ListEditor, EscapeStoresLikeClose) {
 }
 
 TEST_F(ListEditor, TypedPatternsAreAddedOnceWhateverTheirForm) {
-    TfrmStatList editor(includeSection);
+    TypeListEditor editor(includeSection);
     editor.show();
     addTyped(editor, "tmp");
     EXPECT_EQ(editor.entries().back(), "*.tmp\tTMP File");
@@ -225,7 +227,7 @@ TEST_F(ListEditor, TypedPatternsAreAddedOnceWhateverTheirForm) {
     addTyped(editor, "txt");
     EXPECT_EQ(editor.entries().back(), "*.txt\tText document");
 
-    whenPickerOpens([](TfrmSelectExtension& picker) {
+    whenPickerOpens([](ExtensionPicker& picker) {
         part<QLineEdit>(picker, "Edit1")->setText("zip");
         click(picker, "BitBtn2");
     });
@@ -234,9 +236,9 @@ TEST_F(ListEditor, TypedPatternsAreAddedOnceWhateverTheirForm) {
 }
 
 TEST_F(ListEditor, SeveralPickedLinesAreAddedUnlessPresent) {
-    TfrmStatList editor(includeSection);
+    TypeListEditor editor(includeSection);
     editor.show();
-    whenPickerOpens([](TfrmSelectExtension& picker) {
+    whenPickerOpens([](ExtensionPicker& picker) {
         select(picker, "lBox", {1, 3, 4});
         click(picker, "BitBtn1");
     });
@@ -248,7 +250,7 @@ TEST_F(ListEditor, SeveralPickedLinesAreAddedUnlessPresent) {
 
 // The fixture's registry lists *.dll, *.doc, *.exe, *.html and *.txt.
 TEST_F(ListEditor, PickerTakesClickedLinesAndStaysOpenOnDoubleClicksThatChooseNothing) {
-    TfrmSelectExtension picker;
+    ExtensionPicker picker;
     picker.show();
     EXPECT_EQ(picker.windowTitle(), "Select a file extension");
     auto* list = part<PickList>(picker, "lBox");

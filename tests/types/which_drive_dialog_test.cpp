@@ -3,6 +3,7 @@
 #include "types/selection_filter.h"
 #include "types/which_drive_dialog.h"
 #include "ui/effect_label.h"
+#include "ui/named_child.h"
 #include "ui/pick_list.h"
 #include "ui/raised_panel.h"
 
@@ -49,50 +50,56 @@ protected:
     }
 
     tally_test::FakeDrives drives;
-    TfrmWhichDrive wizard;
+    WhichDriveWizard wizard;
 };
 
 TEST_F(WhichDriveTest, PageOneListsTheDrivesWithTheCurrentOneMarked) {
     EXPECT_EQ(wizard.windowTitle(), "Which drives and file types?");
     EXPECT_EQ(wizard.currentPage(), 1);
-    EXPECT_EQ(wizard.lblDrives->text(), "Which drives?");
-    EXPECT_EQ(wizard.pckDrive->items(),
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblDrives")->text(), "Which drives?");
+    EXPECT_EQ(tally_test::namedChild<PickList>(wizard, "pckDrive")->items(),
               (QStringList{"c: [work]", "d: (Fixed disk)", "e: (CD-ROM)"}));
-    EXPECT_EQ(wizard.pckDrive->markedItems(), QStringList{"c: [work]"});
-    EXPECT_EQ(wizard.pckDrive->toolTip(), "Right click to select/deselect all");
-    EXPECT_TRUE(wizard.btNext1->isEnabled());
-    EXPECT_EQ(wizard.btNext1->text(), "&Next >>");
-    EXPECT_TRUE(wizard.btNext1->isDefault());
-    EXPECT_EQ(wizard.size(), wizard.pnlPage1->size() + QSize(2, 2));
+    EXPECT_EQ(tally_test::namedChild<PickList>(wizard, "pckDrive")->markedItems(),
+              QStringList{"c: [work]"});
+    EXPECT_EQ(tally_test::namedChild<PickList>(wizard, "pckDrive")->toolTip(),
+              "Right click to select/deselect all");
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(wizard, "btNext1")->isEnabled());
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(wizard, "btNext1")->text(), "&Next >>");
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(wizard, "btNext1")->isDefault());
+    EXPECT_EQ(wizard.size(),
+              tally_test::namedChild<RaisedPanel>(wizard, "pnlPage1")->size() + QSize(2, 2));
 }
 
 TEST_F(WhichDriveTest, NextOnPageOneNeedsAMarkedDrive) {
-    clickEntry(*wizard.pckDrive, 0);
-    EXPECT_FALSE(wizard.pckDrive->isMarked(0));
-    EXPECT_FALSE(wizard.btNext1->isEnabled()) << "no drive marked";
-    clickEntry(*wizard.pckDrive, 1);
-    EXPECT_TRUE(wizard.btNext1->isEnabled());
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "pckDrive"), 0);
+    EXPECT_FALSE(tally_test::namedChild<PickList>(wizard, "pckDrive")->isMarked(0));
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(wizard, "btNext1")->isEnabled())
+        << "no drive marked";
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "pckDrive"), 1);
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(wizard, "btNext1")->isEnabled());
 
-    trigger(*wizard.popDrives, "Deselectall1");
-    EXPECT_EQ(wizard.pckDrive->markedCount(), 0);
-    EXPECT_FALSE(wizard.btNext1->isEnabled());
-    trigger(*wizard.popDrives, "SelectAll1");
-    EXPECT_EQ(wizard.pckDrive->markedCount(), 3);
-    EXPECT_TRUE(wizard.btNext1->isEnabled());
+    trigger(*tally_test::namedChild<QMenu>(wizard, "popDrives"), "Deselectall1");
+    EXPECT_EQ(tally_test::namedChild<PickList>(wizard, "pckDrive")->markedCount(), 0);
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(wizard, "btNext1")->isEnabled());
+    trigger(*tally_test::namedChild<QMenu>(wizard, "popDrives"), "SelectAll1");
+    EXPECT_EQ(tally_test::namedChild<PickList>(wizard, "pckDrive")->markedCount(), 3);
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(wizard, "btNext1")->isEnabled());
 }
 
 TEST_F(WhichDriveTest, AllFilesClosesWithOkFromPageTwo) {
-    trigger(*wizard.popDrives, "SelectAll1");
-    wizard.btNext1->click();
+    trigger(*tally_test::namedChild<QMenu>(wizard, "popDrives"), "SelectAll1");
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
     EXPECT_EQ(wizard.currentPage(), 2);
-    EXPECT_EQ(wizard.lblTypes->text(), "Which file types?");
-    EXPECT_TRUE(wizard.rbAll->isChecked());
-    EXPECT_TRUE(wizard.btNext2->isDefault()) << "the default button is the page's own";
-    wizard.btPrior2->click();
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblTypes")->text(), "Which file types?");
+    EXPECT_TRUE(tally_test::namedChild<QRadioButton>(wizard, "rbAll")->isChecked());
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(wizard, "btNext2")->isDefault())
+        << "the default button is the page's own";
+    tally_test::namedChild<QPushButton>(wizard, "btPrior2")->click();
     EXPECT_EQ(wizard.currentPage(), 1);
-    EXPECT_EQ(wizard.pckDrive->markedCount(), 3) << "going back keeps the marks";
-    wizard.btNext1->click();
-    wizard.btNext2->click();
+    EXPECT_EQ(tally_test::namedChild<PickList>(wizard, "pckDrive")->markedCount(), 3)
+        << "going back keeps the marks";
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
     EXPECT_EQ(wizard.result(), QDialog::Accepted);
     const WizardAnswer answer = wizard.answer();
     EXPECT_TRUE(answer.allFiles);
@@ -103,37 +110,42 @@ TEST_F(WhichDriveTest, AllFilesClosesWithOkFromPageTwo) {
 }
 
 TEST_F(WhichDriveTest, PageThreeCountsMarkedTypesAndEnablesOk) {
-    wizard.btNext1->click();
-    wizard.rbInclude->setChecked(true);
-    wizard.btNext2->click();
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
+    tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->setChecked(true);
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
     ASSERT_EQ(wizard.currentPage(), 3);
-    EXPECT_EQ(wizard.lblSelect->text(), "Selected file types only");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblSelect")->text(),
+              "Selected file types only");
     EXPECT_EQ(wizard.typeSection(), "Include");
-    ASSERT_EQ(wizard.PickList1->count(), 3) << "the defaults of a missing settings file";
-    EXPECT_TRUE(wizard.PickList1->itemText(0).startsWith("*.doc\t"));
-    EXPECT_EQ(wizard.lblOf->text(), "0/3");
-    EXPECT_FALSE(wizard.btOK->isEnabled());
+    ASSERT_EQ(tally_test::namedChild<PickList>(wizard, "PickList1")->count(), 3)
+        << "the defaults of a missing settings file";
+    EXPECT_TRUE(
+        tally_test::namedChild<PickList>(wizard, "PickList1")->itemText(0).startsWith("*.doc\t"));
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblOf")->text(), "0/3");
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(wizard, "btOK")->isEnabled());
 
-    clickEntry(*wizard.PickList1, 0);
-    clickEntry(*wizard.PickList1, 2);
-    EXPECT_EQ(wizard.lblOf->text(), "2/3");
-    EXPECT_TRUE(wizard.btOK->isEnabled());
-    trigger(*wizard.popTypes, "DeselectAll2");
-    EXPECT_EQ(wizard.lblOf->text(), "0/3");
-    EXPECT_FALSE(wizard.btOK->isEnabled());
-    trigger(*wizard.popTypes, "SelectAll2");
-    EXPECT_EQ(wizard.lblOf->text(), "3/3");
-    clickEntry(*wizard.PickList1, 1);
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "PickList1"), 0);
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "PickList1"), 2);
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblOf")->text(), "2/3");
+    EXPECT_TRUE(tally_test::namedChild<QPushButton>(wizard, "btOK")->isEnabled());
+    trigger(*tally_test::namedChild<QMenu>(wizard, "popTypes"), "DeselectAll2");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblOf")->text(), "0/3");
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(wizard, "btOK")->isEnabled());
+    trigger(*tally_test::namedChild<QMenu>(wizard, "popTypes"), "SelectAll2");
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblOf")->text(), "3/3");
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "PickList1"), 1);
 
-    wizard.btPrior3->click();
+    tally_test::namedChild<QPushButton>(wizard, "btPrior3")->click();
     EXPECT_EQ(wizard.currentPage(), 2);
-    EXPECT_TRUE(wizard.rbInclude->isChecked()) << "going back keeps the mode";
-    wizard.btNext2->click();
-    EXPECT_EQ(wizard.lblOf->text(), "0/3") << "entering page 3 reloads the list unmarked";
-    EXPECT_FALSE(wizard.btOK->isEnabled());
+    EXPECT_TRUE(tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->isChecked())
+        << "going back keeps the mode";
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblOf")->text(), "0/3")
+        << "entering page 3 reloads the list unmarked";
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(wizard, "btOK")->isEnabled());
 
-    clickEntry(*wizard.PickList1, 0);
-    wizard.btOK->click();
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "PickList1"), 0);
+    tally_test::namedChild<QPushButton>(wizard, "btOK")->click();
     EXPECT_EQ(wizard.result(), QDialog::Accepted);
     const WizardAnswer answer = wizard.answer();
     EXPECT_FALSE(answer.allFiles);
@@ -147,15 +159,18 @@ TEST_F(WhichDriveTest, PageThreeCountsMarkedTypesAndEnablesOk) {
 TEST_F(WhichDriveTest, ExcludeModeUsesItsOwnSection) {
     std::ofstream(drives.configFolder() + "/tally98.ini")
         << "[Exclude]\nNumber=2\nFile1=*.tmp\nFile2=*.bak\n";
-    wizard.btNext1->click();
-    wizard.rbExclude->setChecked(true);
-    wizard.btNext2->click();
-    EXPECT_EQ(wizard.lblSelect->text(), "All file types except ...");
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
+    tally_test::namedChild<QRadioButton>(wizard, "rbExclude")->setChecked(true);
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblSelect")->text(),
+              "All file types except ...");
     EXPECT_EQ(wizard.typeSection(), "Exclude");
-    ASSERT_EQ(wizard.PickList1->count(), 2);
-    EXPECT_TRUE(wizard.PickList1->itemText(1).startsWith("*.bak\t")) << "file order is kept";
-    clickEntry(*wizard.PickList1, 1);
-    wizard.btOK->click();
+    ASSERT_EQ(tally_test::namedChild<PickList>(wizard, "PickList1")->count(), 2);
+    EXPECT_TRUE(
+        tally_test::namedChild<PickList>(wizard, "PickList1")->itemText(1).startsWith("*.bak\t"))
+        << "file order is kept";
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "PickList1"), 1);
+    tally_test::namedChild<QPushButton>(wizard, "btOK")->click();
     const WizardAnswer answer = wizard.answer();
     EXPECT_TRUE(answer.excludeTypes);
     EXPECT_FALSE(answer.includeTypes);
@@ -167,12 +182,12 @@ TEST_F(WhichDriveTest, ExcludeModeUsesItsOwnSection) {
 TEST_F(WhichDriveTest, ATypeThatIsNotUtf8IsHandedOverByteForByte) {
     std::ofstream(drives.configFolder() + "/tally98.ini", std::ios::binary)
         << "[Include]\nNumber=2\nFile1=*.\xe4\nFile2=*.txt\n";
-    wizard.btNext1->click();
-    wizard.rbInclude->setChecked(true);
-    wizard.btNext2->click();
-    ASSERT_EQ(wizard.PickList1->count(), 2);
-    clickEntry(*wizard.PickList1, 0);
-    wizard.btOK->click();
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
+    tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->setChecked(true);
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
+    ASSERT_EQ(tally_test::namedChild<PickList>(wizard, "PickList1")->count(), 2);
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "PickList1"), 0);
+    tally_test::namedChild<QPushButton>(wizard, "btOK")->click();
     const WizardAnswer answer = wizard.answer();
     ASSERT_EQ(answer.typeEntries.size(), 1u);
     EXPECT_TRUE(answer.typeEntries[0].starts_with("*.\xe4\t")) << answer.typeEntries[0];
@@ -186,11 +201,11 @@ TEST_F(WhichDriveTest, ATypeThatIsNotUtf8IsHandedOverByteForByte) {
 }
 
 TEST_F(WhichDriveTest, AddDeleteReloadsTheListAfterTheEditorCloses) {
-    wizard.btNext1->click();
-    wizard.rbInclude->setChecked(true);
-    wizard.btNext2->click();
-    clickEntry(*wizard.PickList1, 0);
-    ASSERT_TRUE(wizard.btOK->isEnabled());
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
+    tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->setChecked(true);
+    tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
+    clickEntry(*tally_test::namedChild<PickList>(wizard, "PickList1"), 0);
+    ASSERT_TRUE(tally_test::namedChild<QPushButton>(wizard, "btOK")->isEnabled());
 
     // In the editor: clear the list (the confirmation answers Yes) and close it with "Close",
     // which stores the empty list.
@@ -202,11 +217,11 @@ TEST_F(WhichDriveTest, AddDeleteReloadsTheListAfterTheEditorCloses) {
         editor->findChild<QPushButton*>("btClear")->click();
         editor->findChild<QPushButton*>("btClose")->click();
     });
-    wizard.btEdit->click();
+    tally_test::namedChild<QPushButton>(wizard, "btEdit")->click();
     EXPECT_EQ(editorTitle, "File types");
-    EXPECT_EQ(wizard.PickList1->count(), 0);
-    EXPECT_EQ(wizard.lblOf->text(), "0/0");
-    EXPECT_FALSE(wizard.btOK->isEnabled());
+    EXPECT_EQ(tally_test::namedChild<PickList>(wizard, "PickList1")->count(), 0);
+    EXPECT_EQ(tally_test::namedChild<EffectLabel>(wizard, "lblOf")->text(), "0/0");
+    EXPECT_FALSE(tally_test::namedChild<QPushButton>(wizard, "btOK")->isEnabled());
     EXPECT_EQ(wizard.currentPage(), 3);
 }
 
@@ -215,10 +230,12 @@ TEST_F(WhichDriveTest, ATypePageOverAFifoShowsTheDefaultsAndSaysWhy) {
     const std::string settings = drives.configFolder() + "/tally98.ini";
     ASSERT_EQ(::mkfifo(settings.c_str(), 0644), 0);
     const auto shown = tally_test::textFromBoundedChild([this] {
-        wizard.btNext1->click();
-        wizard.rbInclude->setChecked(true);
-        wizard.btNext2->click();
-        std::string text = std::to_string(wizard.PickList1->count()) + " entries\n";
+        tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
+        tally_test::namedChild<QRadioButton>(wizard, "rbInclude")->setChecked(true);
+        tally_test::namedChild<QPushButton>(wizard, "btNext2")->click();
+        std::string text =
+            std::to_string(tally_test::namedChild<PickList>(wizard, "PickList1")->count()) +
+            " entries\n";
         for (const auto& message : drives.messages)
             text += message.text + "\n";
         return text;
@@ -227,15 +244,15 @@ TEST_F(WhichDriveTest, ATypePageOverAFifoShowsTheDefaultsAndSaysWhy) {
 }
 
 TEST_F(WhichDriveTest, TheCloseBoxCancels) {
-    wizard.btNext1->click();
+    tally_test::namedChild<QPushButton>(wizard, "btNext1")->click();
     wizard.close();
     EXPECT_EQ(wizard.result(), QDialog::Rejected);
     EXPECT_FALSE(wizard.allFiles);
 }
 
 TEST_F(WhichDriveTest, CancelOnPageOneRejects) {
-    EXPECT_EQ(wizard.btCancel1->text(), "Cancel");
-    wizard.btCancel1->click();
+    EXPECT_EQ(tally_test::namedChild<QPushButton>(wizard, "btCancel1")->text(), "Cancel");
+    tally_test::namedChild<QPushButton>(wizard, "btCancel1")->click();
     EXPECT_EQ(wizard.result(), QDialog::Rejected);
 }
 

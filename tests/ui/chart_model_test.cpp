@@ -166,9 +166,8 @@ TEST_F(ChartModelTest, StackedBarsSumAndSetTheValueRange) {
 TEST_F(ChartModelTest, HorizontalBarsCarryValuesOnTheBottomAxis) {
     ChartModel chart;
     auto& bars = chart.addSeries(ChartSeries::Kind::HorizBar);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
         bars.add(i * 10.0);
-    }
     EXPECT_TRUE(chart.isValueAxis(ChartModel::AxisId::Bottom));
     EXPECT_FALSE(chart.isValueAxis(ChartModel::AxisId::Left));
     EXPECT_GE(chart.axisRange(ChartModel::AxisId::Bottom).maximum, 40);
@@ -181,9 +180,8 @@ TEST_F(ChartModelTest, FixedAxisKeepsItsLimitsAndPagingLeavesItAlone) {
     chart.bottomAxis.automatic = false;
     chart.bottomAxis.maximum = 47.9583333333333;
     auto& line = chart.addSeries(ChartSeries::Kind::Line);
-    for (int slot = 0; slot < 48; ++slot) {
+    for (int slot = 0; slot < 48; ++slot)
         line.addXY(slot, slot % 7, "t");
-    }
     EXPECT_EQ(chart.pageCount(), 1);
     EXPECT_EQ(chart.pointsShown(), 48);
     EXPECT_DOUBLE_EQ(chart.axisRange(ChartModel::AxisId::Bottom).maximum, 47.9583333333333);
@@ -191,9 +189,8 @@ TEST_F(ChartModelTest, FixedAxisKeepsItsLimitsAndPagingLeavesItAlone) {
     ChartModel bars;
     bars.maxPointsPerPage = 5;
     auto& s = bars.addSeries(ChartSeries::Kind::Bar);
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 12; ++i)
         s.add(i);
-    }
     EXPECT_EQ(bars.pageCount(), 3);
     bars.page = 3;
     EXPECT_EQ(bars.firstPoint(), 10);
@@ -203,9 +200,8 @@ TEST_F(ChartModelTest, FixedAxisKeepsItsLimitsAndPagingLeavesItAlone) {
 TEST_F(ChartModelTest, ZoomNarrowsTheAxesUntilUndone) {
     ChartModel chart;
     auto& bars = chart.addSeries(ChartSeries::Kind::Bar);
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
         bars.add(i * 3.0);
-    }
     const AxisRange whole = chart.axisRange(ChartModel::AxisId::Left);
     chart.zoom({4.5, 1.5, 20, 5}); // corners in any order
     ASSERT_TRUE(chart.zoomed());

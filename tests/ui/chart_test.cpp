@@ -36,11 +36,9 @@ protected:
 
 int distinctColours(const QImage& image) {
     QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 3) {
-        for (int x = 0; x < image.width(); x += 3) {
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
             colours.insert(image.pixel(x, y));
-        }
-    }
     return static_cast<int>(colours.size());
 }
 
@@ -56,11 +54,9 @@ void expectMarksWellPlaced(const Chart& chart, const QImage& image) {
         }
         int dark = 0;
         const QRect inside = marks[i].toAlignedRect().adjusted(2, 2, -2, -2) & image.rect();
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            for (int x = inside.left(); x <= inside.right(); ++x) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
                 dark += qGray(image.pixel(x, y)) < 90 ? 1 : 0;
-            }
-        }
         EXPECT_GT(dark, 5) << "mark " << i << " shows no text";
     }
 }
@@ -120,13 +116,11 @@ TEST_F(ChartTest, HorizontalBarMarksFollowTheirBarsUpwards) {
     const QImage image = render(chart);
     const auto& marks = chart.markRects();
     ASSERT_EQ(marks.size(), 12u);
-    for (std::size_t i = 1; i < marks.size(); ++i) {
+    for (std::size_t i = 1; i < marks.size(); ++i)
         EXPECT_LT(marks[i].center().y(), marks[i - 1].center().y()) << "bar " << i;
-    }
     // The biggest bar's mark stands furthest right.
-    for (std::size_t i = 0; i + 1 < marks.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < marks.size(); ++i)
         EXPECT_LT(marks[i].right(), marks[11].right());
-    }
 }
 
 TEST_F(ChartTest, PieMarksOneForEachSliceAfterMerging) {
@@ -198,9 +192,8 @@ std::vector<std::string> coveredFaces(const ChartModel& model) {
     for (std::size_t a = 0; a < bars.size(); ++a) {
         EXPECT_GE(bars[a].faces.size(), 3U) << "front, end and top of bar " << a;
         for (std::size_t b = a + 1; b < bars.size(); ++b) {
-            if (bars[a].point != bars[b].point) {
+            if (bars[a].point != bars[b].point)
                 continue;
-            }
             for (const QPolygonF& under : bars[a].faces) {
                 for (const QPolygonF& over : bars[b].faces) {
                     const double shared = area(under.intersected(over));

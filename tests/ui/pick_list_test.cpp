@@ -119,7 +119,7 @@ TEST(PickList, TheCurrentRowShowsItsMarkAndTextInEveryState) {
             for (int y = 0; y < row.height(); ++y)
                 for (int x = 0; x < row.width(); ++x)
                     drawn += row.pixel(x, y) != fill ? 1 : 0;
-            EXPECT_GT(drawn, 40) << "the current row is blank, style "
-                                 << static_cast<int>(style) << (marked ? ", marked" : "");
+            EXPECT_GT(drawn, 40) << "the current row is blank, style " << static_cast<int>(style)
+                                 << (marked ? ", marked" : "");
         }
 }
