@@ -17,8 +17,8 @@ struct DiskSizeSums {
     int drives = 0;
 };
 
-// Empties both series and adds the bars. used is the lower part of each stack,
-// free the upper one (Series4). withTotal false leaves the "Total" pair out whatever the
+// Empties both series and adds the bars. used is the lower part of each stack, free the upper
+// one. withTotal false leaves the "Total" pair out whatever the
 // number of drives (the Space page's "Show Cumulative Total" unticked).
 DiskSizeSums fillDiskSizeBars(ChartSeries& used, ChartSeries& free,
                               const std::vector<std::string>& driveEntries, bool withTotal = true);

@@ -8,8 +8,8 @@ class ChartModel;
 inline constexpr int timeChartStartDepth = 20;
 inline constexpr double timeAxisMaximum = 47.9583333333333;
 
-// The settings of the Time chart that never change: the three line series Series10 "Modified time",
-// Series11 "Created time" and Series12 "Access Time", the fixed bottom axis of the day's slots
+// The settings of the Time chart that never change: the three line series "Modified time",
+// "Created time" and "Access Time", the fixed bottom axis of the day's slots
 // with turned labels, the legend at the top.
 void setUpTimeChart(ChartModel& chart);
 

@@ -26,8 +26,6 @@ public:
     [[nodiscard]] ChartSeries& byteShares();
 
 private:
-    // The figures carry the object names lblNHidden .. lblSzArchive, the charts Chart2 and
-    // Chart3.
     QLabel* const m_hiddenCount;
     QLabel* const m_readOnlyCount;
     QLabel* const m_systemCount;

@@ -1,5 +1,5 @@
 // The Space page inside the statistics window: where the window's drive list lives, the fill when
-// the window is shown, and the bar that grows on Timer2 only while the page is in front.
+// the window is shown, and the bar that grows on its timer only while the page is in front.
 #include "collect/fake_drives.h"
 #include "collect/statistics_window.h"
 #include "space/space_page.h"

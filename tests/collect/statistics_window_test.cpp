@@ -204,12 +204,12 @@ TEST_F(StatisticsWindowTest, PageFillsRunInTheWalksOrder) {
     hooks.fillCombinedGridDates = record("fillCombinedGridDates");
     hooks.doFileTimes = record("doFileTimes");
     hooks.doFileAges = record("doFileAges");
-    hooks.sortTypesByExtension = record("SortbyExtensionClick");
+    hooks.sortTypesByExtension = record("sortTypesByExtension");
     tally_test::namedChild<QPushButton>(window, "btOK")->click();
     EXPECT_EQ(calls,
               (std::vector<std::string>{"doOverHang", "doFileTypes", "doFileSizes", "doFileAttrs",
                                         "Accessed", "Created", "Modified", "fillCombinedGridDates",
-                                        "doFileTimes", "doFileAges", "SortbyExtensionClick"}));
+                                        "doFileTimes", "doFileAges", "sortTypesByExtension"}));
 
     calls.clear();
     window->setWizardRunner([](QWidget*) {
@@ -354,13 +354,13 @@ TEST_F(StatisticsWindowTest, ADriveThatIsNotReadyIsSkippedButNamedInTheCaption) 
 
 TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
     auto window = makeWindow({});
-    QRadioButton* const rgSize0 = tally_test::namedChild<QRadioButton>(
+    QRadioButton* const sizesListing = tally_test::namedChild<QRadioButton>(
         *window->pageAt<SizesPage>(StatisticsWindow::pageSizes), "rgSize0");
     auto* other = new QRadioButton(tally_test::namedChild<Notebook>(window, "OvcNotebook1")
                                        ->page(StatisticsWindow::pageSizes));
     other->setObjectName("rgSomethingElse");
     window->disenable(false);
-    EXPECT_FALSE(rgSize0->isEnabled());
+    EXPECT_FALSE(sizesListing->isEnabled());
     EXPECT_FALSE(tally_test::namedChild<QPushButton>(window, "btOK")->isEnabled());
     EXPECT_FALSE(tally_test::namedChild<QPushButton>(window, "btPrint")->isEnabled());
     EXPECT_FALSE(tally_test::namedChild<PickList>(window, "pckStatDrive")->isEnabled());
@@ -368,7 +368,7 @@ TEST_F(StatisticsWindowTest, DisenableSwitchesThePagesControlsByName) {
     EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btCancel")->isEnabled());
     EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btAbort")->isEnabled());
     window->disenable(true);
-    EXPECT_TRUE(rgSize0->isEnabled());
+    EXPECT_TRUE(sizesListing->isEnabled());
     EXPECT_TRUE(tally_test::namedChild<QPushButton>(window, "btOK")->isEnabled());
 }
 
