@@ -94,14 +94,13 @@ void DriveScan::scan_dir() {
         stack.push_back({names.size(), names.size()});
         if (!listings.push() || stopping())
             return;
-        platform::DirectorySearch search;
-        if (!search.findFirst(listings, skipInDirectoryPass, false))
+        if (!m_search.findFirst(listings, skipInDirectoryPass, false))
             return;
         do {
-            const FileRecord entry = recordOf(search.data());
+            const FileRecord entry = recordOf(m_search.data());
             if (classifyEntry(entry) == EntryKind::Directory)
                 names.append(entry.name).push_back('\0');
-        } while (!stopping() && search.findNext());
+        } while (!stopping() && m_search.findNext());
     };
 
     openFrame();
@@ -130,16 +129,15 @@ void DriveScan::scanfiles(const std::string& path, const platform::DirectoryList
     if (stopping())
         return;
     m_statusPath = nullptr;
-    platform::DirectorySearch search;
-    if (!search.findFirst(listing, 0, true))
+    if (!m_search.findFirst(listing, 0, true))
         return;
-    const FileRecord first = recordOf(search.data());
+    const FileRecord first = recordOf(m_search.data());
     if (classifyEntry(first) == EntryKind::File) {
         crunchNumbers(path, first);
         m_stats.filesFound += 1;
     }
-    while (!stopping() && search.findNext()) {
-        const FileRecord entry = recordOf(search.data());
+    while (!stopping() && m_search.findNext()) {
+        const FileRecord entry = recordOf(m_search.data());
         if (classifyEntry(entry) == EntryKind::File) {
             crunchNumbers(path, entry);
             m_stats.filesFound += 1;
@@ -151,9 +149,12 @@ void DriveScan::scanfiles(const std::string& path, const platform::DirectoryList
 void DriveScan::crunchNumbers(const std::string& path, const FileRecord& record) {
     if (m_stats.filesFound % 3 == 0) {
         // The text changes only with the directory: build it once per directory (scanfiles
-        // forgets it), hand it over every third file.
+        // forgets it) in the same buffer, hand it over every third file.
         if (m_statusPath != &path) {
-            m_statusText = "Processing drive " + m_host.currentDrive() + " ... standby : " + path;
+            m_statusText.assign("Processing drive ")
+                .append(m_host.currentDrive())
+                .append(" ... standby : ")
+                .append(path);
             m_statusPath = &path;
         }
         m_host.setStatusText(m_statusText);

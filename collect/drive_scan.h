@@ -14,10 +14,7 @@
 #include "collect/drive_statistics.h"
 #include "collect/file_record.h"
 #include "collect/scan_host.h"
-
-namespace platform {
-class DirectoryListing;
-}
+#include "platform/directory_search.h"
 
 #include <cstdint>
 #include <string>
@@ -42,6 +39,9 @@ private:
 
     DriveStatistics& m_stats;
     ScanHost& m_host;
+    // One search for every listing of the walk (each directory's two passes), so that a
+    // directory costs no allocation for it.
+    platform::DirectorySearch m_search;
     std::int64_t m_today = 0;
     // "Processing drive ... standby : <path>", built once per directory.
     std::string m_statusText;
