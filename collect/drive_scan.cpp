@@ -16,6 +16,10 @@
 
 namespace {
 
+// Subdirectories that the walk does not enter.
+constexpr std::uint32_t skipInDirectoryPass =
+    platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
+
 FileRecord recordOf(const platform::FindData& data) {
     return FileRecord{data.name,           static_cast<std::int64_t>(data.size),
                       data.attributes,     data.creationTime,
@@ -82,18 +86,23 @@ void DriveScan::scan_dir() {
     struct Frame {
         std::size_t firstName; // this directory's subdirectory names in `names`
         std::size_t nextName;
-        bool lost = false; // the walk could not prove it got back here: nothing more is done
+        bool lost = false;    // the walk could not prove it got back here: nothing more is done
+        bool counted = false; // its files were counted while its listing was read
     };
-    constexpr std::uint32_t skipInDirectoryPass =
-        platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
 
-    platform::DirectoryListing listings;
+    platform::DirectoryListing listings(m_listingBudget);
     std::string names;
     std::vector<Frame> stack;
     auto openFrame = [&] {
         stack.push_back({names.size(), names.size()});
         if (!listings.push() || stopping())
             return;
+        if (listings.partial()) {
+            // Too large to keep: one pass counts the files and finds the subdirectories.
+            stack.back().counted = true;
+            scanfiles(platform::currentDirectory(), listings, &names);
+            return;
+        }
         if (!m_search.findFirst(listings, skipInDirectoryPass, false))
             return;
         do {
@@ -113,8 +122,8 @@ void DriveScan::scan_dir() {
                 openFrame();
             continue;
         }
-        if (!top.lost)
-            scanfiles(platform::currentDirectory(), listings);
+        if (!top.lost && !top.counted)
+            scanfiles(platform::currentDirectory(), listings, nullptr);
         names.resize(top.firstName);
         listings.pop();
         stack.pop_back();
@@ -125,24 +134,29 @@ void DriveScan::scan_dir() {
     }
 }
 
-void DriveScan::scanfiles(const std::string& path, const platform::DirectoryListing& listing) {
+void DriveScan::scanfiles(const std::string& path, platform::DirectoryListing& listing,
+                          std::string* subdirectories) {
     if (stopping())
         return;
     m_statusPath = nullptr;
     if (!m_search.findFirst(listing, 0, true))
         return;
-    const FileRecord first = recordOf(m_search.data());
-    if (classifyEntry(first) == EntryKind::File) {
-        crunchNumbers(path, first);
-        m_stats.filesFound += 1;
-    }
+    countEntry(path, recordOf(m_search.data()), subdirectories);
     while (!stopping() && m_search.findNext()) {
-        const FileRecord entry = recordOf(m_search.data());
-        if (classifyEntry(entry) == EntryKind::File) {
-            crunchNumbers(path, entry);
-            m_stats.filesFound += 1;
-        }
+        countEntry(path, recordOf(m_search.data()), subdirectories);
         m_host.pumpMessages();
+    }
+}
+
+void DriveScan::countEntry(const std::string& path, const FileRecord& entry,
+                           std::string* subdirectories) {
+    const EntryKind kind = classifyEntry(entry);
+    if (kind == EntryKind::File) {
+        crunchNumbers(path, entry);
+        m_stats.filesFound += 1;
+    } else if (subdirectories != nullptr && kind == EntryKind::Directory &&
+               (entry.attributes & skipInDirectoryPass) == 0) {
+        subdirectories->append(entry.name).push_back('\0');
     }
 }
 

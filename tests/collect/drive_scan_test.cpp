@@ -513,6 +513,50 @@ TEST(DriveScan, AFolderBindMountedInsideTheDriveIsNotWalkedAgain) {
     EXPECT_EQ(answer, "one.txt top.txt two.txt ");
 }
 
+TEST(DriveScan, AHugeDirectoryReadInBatchesCountsTheSameFilesAndWalksItsSubdirectories) {
+    tally_test::TempFolder tree;
+    const fs::path root = tree.path();
+    const char* extensions[] = {".txt", ".JPG", "", ".tar.gz", ".c"};
+    for (int i = 0; i < 2500; ++i)
+        writeFile(root / ("file number " + std::to_string(i) + extensions[i % 5]),
+                  static_cast<std::size_t>(i % 7 == 0 ? 20000 + i : i));
+    writeFile(root / "first" / "inside.txt", 5);
+    writeFile(root / "second" / "deeper" / "leaf.c", 7);
+    writeFile(root / ".hidden_dir" / "never.txt", 9);
+    Drives drives({{'d', root.string()}});
+
+    auto scanWithBudget = [](DriveStatistics& stats, std::size_t budget) {
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        DriveScan scan(stats, host);
+        if (budget != 0)
+            scan.setListingBudget(budget);
+        scan.scan();
+        std::sort(host.filesSeen.begin(), host.filesSeen.end());
+        return host.filesSeen;
+    };
+    DriveStatistics whole;
+    const std::vector<std::string> seenWhole = scanWithBudget(whole, 0);
+    DriveStatistics batched;
+    const std::vector<std::string> seenBatched = scanWithBudget(batched, 8 * 1024);
+
+    EXPECT_EQ(whole.filesFound, 2502);
+    EXPECT_EQ(seenBatched, seenWhole);
+    EXPECT_NE(std::find(seenBatched.begin(), seenBatched.end(), "leaf.c"), seenBatched.end());
+    EXPECT_EQ(std::find(seenBatched.begin(), seenBatched.end(), "never.txt"), seenBatched.end());
+    EXPECT_EQ(batched.filesFound, whole.filesFound);
+    EXPECT_EQ(batched.sizeClassCount, whole.sizeClassCount);
+    EXPECT_EQ(batched.sizeClassBytes, whole.sizeClassBytes);
+    EXPECT_EQ(batched.modifyAgeCount, whole.modifyAgeCount);
+    EXPECT_EQ(batched.overhang4K, whole.overhang4K);
+    ASSERT_EQ(batched.fileTypes.size(), whole.fileTypes.size());
+    for (std::size_t row = 0; row < whole.fileTypes.rows().size(); ++row) {
+        EXPECT_EQ(batched.fileTypes.rows()[row].extension, whole.fileTypes.rows()[row].extension);
+        EXPECT_EQ(batched.fileTypes.rows()[row].fileCount, whole.fileTypes.rows()[row].fileCount);
+        EXPECT_EQ(batched.fileTypes.rows()[row].totalBytes, whole.fileTypes.rows()[row].totalBytes);
+    }
+}
+
 TEST(ReportRun, OneRunOverTwoFoldersAndItsJson) {
     tally_test::TempFolder one;
     tally_test::TempFolder two;
