@@ -99,8 +99,9 @@ TfrmStatistics::TfrmStatistics(QWidget* parent)
       btAbort(new QPushButton(QStringLiteral("Abort"), pnlNotYet)),
       EsLabel1(
           new QLabel(QStringLiteral("Freeware sponsored by Velmor Corporation and :"), pnlNotYet)),
-      pnlAd(makeAdvertisementPanel(pnlNotYet, QRect(76, 272, 472, 65))), Timer1(new QTimer(this)), Timer2(new QTimer(this)),
-      pckStatDrive(new PickList), m_wizardRunner(runWizard), m_statusLabel(new QLabel) {
+      pnlAd(makeAdvertisementPanel(pnlNotYet, QRect(76, 272, 472, 65))), Timer1(new QTimer(this)),
+      Timer2(new QTimer(this)), pckStatDrive(new PickList), m_wizardRunner(runWizard),
+      m_statusLabel(new QLabel) {
     setObjectName(QStringLiteral("frmStatistics"));
     setWindowTitle(QStringLiteral("File Statistics Not Yet Collected"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -156,7 +157,9 @@ TfrmStatistics::TfrmStatistics(QWidget* parent)
     connect(OvcNotebook1, &Notebook::pageChanged, this,
             [this](int index) { OvcNotebook1PageChanged(index); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    m_pump.setBeforeRun([this] { showStatusText(); });
+    // The event loop runs every few milliseconds during a walk, but a new text four times a
+    // second is all a person can read: showing each one cost the X server a repaint per run.
+    m_pump.setBeforeRun([this] { showStatusText(); }, std::chrono::milliseconds(250));
     qApp->installEventFilter(this);
 
     FormCreate();
