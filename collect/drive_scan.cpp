@@ -7,10 +7,12 @@
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 #include "platform/file_time.h"
+#include "platform/read_ahead.h"
 #include "space/attribute_stats.h"
 #include "space/overhang.h"
 #include "space/size_classes.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -28,7 +30,10 @@ FileRecord recordOf(const platform::FindData& data) {
 
 } // namespace
 
-DriveScan::DriveScan(DriveStatistics& stats, ScanHost& host) : m_stats(stats), m_host(host) {}
+DriveScan::DriveScan(DriveStatistics& stats, ScanHost& host) : m_stats(stats), m_host(host) {
+    if (platform::ReadAhead::wanted())
+        m_readAhead = platform::ReadAhead::Settings{};
+}
 
 bool DriveScan::stopping() const {
     return m_host.abortRequested() || m_host.applicationTerminating();
@@ -93,7 +98,13 @@ void DriveScan::scan_dir() {
     platform::DirectoryListing listings(m_listingBudget);
     std::string names;
     std::vector<Frame> stack;
+    // Started here, ended (its threads joined) when the walk returns, abort or quit included.
+    std::optional<platform::ReadAhead> readAhead;
+    if (m_readAhead)
+        readAhead.emplace(platform::currentDirectory(), *m_readAhead);
     auto openFrame = [&] {
+        if (readAhead)
+            readAhead->entered();
         stack.push_back({names.size(), names.size()});
         if (!listings.push() || stopping())
             return;

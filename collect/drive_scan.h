@@ -16,8 +16,10 @@
 #include "collect/scan_host.h"
 #include "platform/directory_listing.h"
 #include "platform/directory_search.h"
+#include "platform/read_ahead.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class DriveScan final {
@@ -40,6 +42,11 @@ public:
     // What the walk keeps of directory listings, in bytes, before it reads a directory in
     // batches (tests make it small).
     void setListingBudget(std::size_t bytes) { m_listingBudget = bytes; }
+    // How the walk reads ahead for a cold cache; std::nullopt switches it off. On by default unless
+    // TALLY99_READ_AHEAD=0.
+    void setReadAhead(std::optional<platform::ReadAhead::Settings> settings) {
+        m_readAhead = settings;
+    }
 
 private:
     [[nodiscard]] bool stopping() const;
@@ -51,6 +58,7 @@ private:
     // directory costs no allocation for it.
     platform::DirectorySearch m_search;
     std::size_t m_listingBudget = platform::DirectoryListing::defaultKeptBytes;
+    std::optional<platform::ReadAhead::Settings> m_readAhead;
     std::int64_t m_today = 0;
     // "Processing drive ... standby : <path>", built once per directory.
     std::string m_statusText;

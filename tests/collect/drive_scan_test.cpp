@@ -3,6 +3,7 @@
 #include "collect/report_run.h"
 #include "platform/drives.h"
 #include "platform/message_hook.h"
+#include "platform/read_ahead.h"
 #include "platform/temp_folder.h"
 
 #include <QJsonArray>
@@ -17,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include <fcntl.h>
@@ -555,6 +557,49 @@ TEST(DriveScan, AHugeDirectoryReadInBatchesCountsTheSameFilesAndWalksItsSubdirec
         EXPECT_EQ(batched.fileTypes.rows()[row].fileCount, whole.fileTypes.rows()[row].fileCount);
         EXPECT_EQ(batched.fileTypes.rows()[row].totalBytes, whole.fileTypes.rows()[row].totalBytes);
     }
+}
+
+TEST(DriveScan, ReadingAheadChangesNeitherTheFiguresNorTheOrderAndEndsWithAnAbort) {
+    tally_test::TempFolder tree;
+    const fs::path root = tree.path();
+    for (int i = 0; i < 30; ++i)
+        for (int j = 0; j < 5; ++j)
+            writeFile(root / ("dir " + std::to_string(i)) / ("sub" + std::to_string(j)) /
+                          ("f" + std::to_string(i * 5 + j) + ".txt"),
+                      static_cast<std::size_t>(i * 100 + j));
+    writeFile(root / "top.c", 3);
+    Drives drives({{'d', root.string()}});
+    platform::ReadAhead::Settings eager;
+    eager.window = 4;
+    eager.probeDirectories = 100000; // never gives up, though the tree is cached
+
+    auto scanWith = [](DriveStatistics& stats, std::optional<platform::ReadAhead::Settings> ahead,
+                       int abortAfter) {
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        host.onPump = [&](const DriveStatistics& counted) {
+            if (abortAfter > 0 && counted.filesFound >= abortAfter)
+                host.abort = true;
+        };
+        DriveScan scan(stats, host);
+        scan.setReadAhead(ahead);
+        scan.scan();
+        return host.filesSeen;
+    };
+    DriveStatistics without;
+    const std::vector<std::string> orderWithout = scanWith(without, std::nullopt, 0);
+    DriveStatistics with;
+    const std::vector<std::string> orderWith = scanWith(with, eager, 0);
+    EXPECT_EQ(with.filesFound, 151);
+    EXPECT_EQ(orderWith, orderWithout) << "the walk sees the entries in the same order";
+    EXPECT_EQ(with.sizeClassBytes, without.sizeClassBytes);
+    EXPECT_EQ(with.modifyHours, without.modifyHours);
+    EXPECT_EQ(with.fileTypes.size(), without.fileTypes.size());
+
+    // An abort ends the walk, and with it the threads reading ahead (scan returns only after).
+    DriveStatistics aborted;
+    scanWith(aborted, eager, 10);
+    EXPECT_LT(aborted.filesFound, 151);
 }
 
 TEST(ReportRun, OneRunOverTwoFoldersAndItsJson) {
