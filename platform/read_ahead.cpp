@@ -25,8 +25,10 @@ struct LinuxDirent64 {
     char d_name[];
 };
 
-// Longer than a cached directory ever takes to open and read, shorter than a disk read.
+// Longer than a cached directory takes to open, shorter than a disk read; and the same for
+// each entry of a batch read and looked up.
 constexpr std::chrono::microseconds diskWait{200};
+constexpr std::chrono::microseconds diskWaitPerEntry{20};
 
 // Opens path below top as the walk would enter it: no symbolic link, no other mount.
 int openBelow(int top, const std::string& path) {
@@ -93,7 +95,6 @@ std::size_t ReadAhead::largestLead() const {
 }
 
 bool ReadAhead::gaveUp() const {
-    std::lock_guard lock(m_mutex);
     return m_gaveUp;
 }
 
@@ -108,7 +109,7 @@ void ReadAhead::work() {
         {
             std::unique_lock lock(m_mutex);
             for (;;) {
-                if (m_stopping || m_gaveUp || (m_pending.empty() && m_busy == 0))
+                if (ending() || (m_pending.empty() && m_busy == 0))
                     return;
                 if (mayTake())
                     break;
@@ -124,38 +125,45 @@ void ReadAhead::work() {
             m_largestLead = std::max(m_largestLead, m_read - std::min(m_read, m_walked));
         }
         found.clear();
-        const bool waited = readDirectory(path, found);
+        readDirectory(path, found);
         {
             std::lock_guard lock(m_mutex);
             --m_busy;
             // The first subdirectory is the walk's next: it goes on top.
             for (auto name = found.rbegin(); name != found.rend(); ++name)
                 m_pending.push_back(path.empty() ? std::move(*name) : path + '/' + *name);
-            if (m_probed < m_settings.probeDirectories) {
-                ++m_probed;
-                m_slow += waited ? 1 : 0;
-                // Hardly any wait for the disk: the tree is cached, reading ahead only costs.
-                if (m_probed == m_settings.probeDirectories && m_slow * 20 < m_probed)
-                    m_gaveUp = true;
-            }
         }
         m_changed.notify_all();
     }
 }
 
-bool ReadAhead::readDirectory(const std::string& path, std::vector<std::string>& found) const {
-    const auto start = std::chrono::steady_clock::now();
+void ReadAhead::probe(bool waited) {
+    if (m_probed.load(std::memory_order_relaxed) >= m_settings.probes)
+        return;
+    const std::size_t slow = waited ? m_slow.fetch_add(1) + 1 : m_slow.load();
+    // Hardly any wait for the disk: the tree is cached, reading ahead only costs.
+    if (m_probed.fetch_add(1) + 1 == m_settings.probes && slow * 20 < m_settings.probes) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_gaveUp = true;
+        }
+        m_changed.notify_all();
+    }
+}
+
+void ReadAhead::readDirectory(const std::string& path, std::vector<std::string>& found) {
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point start = Clock::now();
     const int fd = openBelow(m_top, path);
     if (fd < 0)
-        return false;
+        return;
+    probe(Clock::now() - start > diskWait);
+    start = Clock::now();
     alignas(LinuxDirent64) std::array<char, 32 * 1024> buffer;
     long bytes = 0;
-    bool waited = false;
-    while (!m_stopping &&
-           (bytes = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size())) > 0) {
-        if (!waited && std::chrono::steady_clock::now() - start > diskWait)
-            waited = true;
-        for (long offset = 0; offset < bytes && !m_stopping;) {
+    while (!ending() && (bytes = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size())) > 0) {
+        std::size_t entries = 0;
+        for (long offset = 0; offset < bytes && !ending(); ++entries) {
             const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.data() + offset);
             offset += record->d_reclen;
             const char* name = record->d_name;
@@ -174,9 +182,11 @@ bool ReadAhead::readDirectory(const std::string& path, std::vector<std::string>&
             if (type == DT_DIR && name[0] != '.')
                 found.emplace_back(name);
         }
+        const auto now = Clock::now();
+        probe(now - start > diskWaitPerEntry * std::max<std::size_t>(entries, 1));
+        start = now;
     }
     ::close(fd);
-    return waited;
 }
 
 } // namespace platform

@@ -10,9 +10,10 @@
 // Bounded: the threads take directories in the walk's order (depth first, subdirectories in
 // the order the directory lists them, hidden ones and other file systems left out) and never
 // more than `window` directories beyond those the walk has entered (entered() tells them).
-// They stop at once on stop() or destruction, and give up by themselves when the first
-// directories they read were all cached already: on a warm cache they would only double the
-// work. TALLY99_READ_AHEAD=0 in the environment switches reading ahead off.
+// They stop at once on stop() or destruction, and give up by themselves when their first
+// reads (directories opened, batches of entries looked up) hardly ever waited for the disk: on
+// a warm cache they would only double the work. TALLY99_READ_AHEAD=0 in the environment switches
+// reading ahead off.
 
 #include <atomic>
 #include <condition_variable>
@@ -29,8 +30,9 @@ public:
     struct Settings {
         std::size_t threads = 4;
         std::size_t window = 1024;
-        // Give up after this many directories when hardly any of them had to wait for the disk.
-        std::size_t probeDirectories = 512;
+        // Give up after this many reads (a directory opened, or a batch of its entries looked
+        // up) when hardly any of them had to wait for the disk.
+        std::size_t probes = 512;
     };
 
     // Starts reading ahead below directory; does nothing when it cannot be opened.
@@ -56,9 +58,12 @@ public:
 private:
     void work();
     // Reads one directory (a path relative to the top, "" for the top itself) and appends the
-    // subdirectories to walk to found, in listed order; false when it had to wait for the disk.
-    bool readDirectory(const std::string& path, std::vector<std::string>& found) const;
+    // subdirectories to walk to found, in listed order.
+    void readDirectory(const std::string& path, std::vector<std::string>& found);
+    // Counts one read for giving up: whether it had to wait for the disk.
+    void probe(bool waited);
     [[nodiscard]] bool mayTake() const;
+    [[nodiscard]] bool ending() const { return m_stopping || m_gaveUp; }
 
     Settings m_settings;
     int m_top = -1;
@@ -70,9 +75,9 @@ private:
     std::size_t m_busy = 0;             // threads reading a directory now
     std::size_t m_parked = 0;           // threads waiting for the walk to catch up
     std::size_t m_largestLead = 0;
-    std::size_t m_probed = 0; // directories measured for giving up
-    std::size_t m_slow = 0;   // of which had to wait for the disk
-    bool m_gaveUp = false;
+    std::atomic<std::size_t> m_probed{0}; // reads measured for giving up
+    std::atomic<std::size_t> m_slow{0};   // of which had to wait for the disk
+    std::atomic<bool> m_gaveUp{false};
     std::atomic<bool> m_stopping{false};
     std::vector<std::thread> m_threads;
 };

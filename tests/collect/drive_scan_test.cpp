@@ -571,7 +571,7 @@ TEST(DriveScan, ReadingAheadChangesNeitherTheFiguresNorTheOrderAndEndsWithAnAbor
     Drives drives({{'d', root.string()}});
     platform::ReadAhead::Settings eager;
     eager.window = 4;
-    eager.probeDirectories = 100000; // never gives up, though the tree is cached
+    eager.probes = 100000; // never gives up, though the tree is cached
 
     auto scanWith = [](DriveStatistics& stats, std::optional<platform::ReadAhead::Settings> ahead,
                        int abortAfter) {

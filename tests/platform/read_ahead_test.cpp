@@ -43,7 +43,7 @@ ReadAhead::Settings settings(std::size_t window, std::size_t probe = 100000) {
     ReadAhead::Settings chosen;
     chosen.threads = 4;
     chosen.window = window;
-    chosen.probeDirectories = probe;
+    chosen.probes = probe;
     return chosen;
 }
 
@@ -92,4 +92,17 @@ TEST(ReadAhead, GivesUpWhenTheTreeIsCachedAndDoesNothingForAFolderItCannotOpen) 
     ReadAhead nowhere(temp.path() + "/missing", settings(10));
     nowhere.entered();
     EXPECT_EQ(nowhere.directoriesRead(), 0u);
+}
+
+TEST(ReadAhead, GivesUpWithinOneLargeCachedFolder) {
+    tally_test::TempFolder temp;
+    for (int i = 0; i < 3000; ++i)
+        std::ofstream(temp.path() + "/file number " + std::to_string(i) + ".txt");
+    // Opening the folder and each batch of its entries count: a folder of a million cached
+    // files must not be looked up twice.
+    ReadAhead ahead(temp.path(), settings(10, 3));
+    ahead.entered();
+    settled([&] { return ahead.directoriesRead(); });
+    ahead.stop();
+    EXPECT_TRUE(ahead.gaveUp());
 }
