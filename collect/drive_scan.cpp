@@ -7,14 +7,20 @@
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 #include "platform/file_time.h"
+#include "platform/read_ahead.h"
 #include "space/attribute_stats.h"
 #include "space/overhang.h"
 #include "space/size_classes.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
 namespace {
+
+// Subdirectories that the walk does not enter.
+constexpr std::uint32_t skipInDirectoryPass =
+    platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
 
 FileRecord recordOf(const platform::FindData& data) {
     return FileRecord{data.name,           static_cast<std::int64_t>(data.size),
@@ -24,7 +30,10 @@ FileRecord recordOf(const platform::FindData& data) {
 
 } // namespace
 
-DriveScan::DriveScan(DriveStatistics& stats, ScanHost& host) : m_stats(stats), m_host(host) {}
+DriveScan::DriveScan(DriveStatistics& stats, ScanHost& host) : m_stats(stats), m_host(host) {
+    if (platform::ReadAhead::wanted())
+        m_readAhead = platform::ReadAhead::Settings{};
+}
 
 bool DriveScan::stopping() const {
     return m_host.abortRequested() || m_host.applicationTerminating();
@@ -82,26 +91,36 @@ void DriveScan::scan_dir() {
     struct Frame {
         std::size_t firstName; // this directory's subdirectory names in `names`
         std::size_t nextName;
-        bool lost = false; // the walk could not prove it got back here: nothing more is done
+        bool lost = false;    // the walk could not prove it got back here: nothing more is done
+        bool counted = false; // its files were counted while its listing was read
     };
-    constexpr std::uint32_t skipInDirectoryPass =
-        platform::attrHidden | platform::attrSystem | platform::attrVolumeLabel;
 
-    platform::DirectoryListing listings;
+    platform::DirectoryListing listings(m_listingBudget);
     std::string names;
     std::vector<Frame> stack;
+    // Started here, ended (its threads joined) when the walk returns, abort or quit included.
+    std::optional<platform::ReadAhead> readAhead;
+    if (m_readAhead)
+        readAhead.emplace(platform::currentDirectory(), *m_readAhead);
     auto openFrame = [&] {
+        if (readAhead)
+            readAhead->entered();
         stack.push_back({names.size(), names.size()});
         if (!listings.push() || stopping())
             return;
-        platform::DirectorySearch search;
-        if (!search.findFirst(listings, skipInDirectoryPass, false))
+        if (listings.partial()) {
+            // Too large to keep: one pass counts the files and finds the subdirectories.
+            stack.back().counted = true;
+            scanfiles(platform::currentDirectory(), listings, &names);
+            return;
+        }
+        if (!m_search.findFirst(listings, skipInDirectoryPass, false))
             return;
         do {
-            const FileRecord entry = recordOf(search.data());
+            const FileRecord entry = recordOf(m_search.data());
             if (classifyEntry(entry) == EntryKind::Directory)
                 names.append(entry.name).push_back('\0');
-        } while (!stopping() && search.findNext());
+        } while (!stopping() && m_search.findNext());
     };
 
     openFrame();
@@ -114,8 +133,8 @@ void DriveScan::scan_dir() {
                 openFrame();
             continue;
         }
-        if (!top.lost)
-            scanfiles(platform::currentDirectory(), listings);
+        if (!top.lost && !top.counted)
+            scanfiles(platform::currentDirectory(), listings, nullptr);
         names.resize(top.firstName);
         listings.pop();
         stack.pop_back();
@@ -126,34 +145,41 @@ void DriveScan::scan_dir() {
     }
 }
 
-void DriveScan::scanfiles(const std::string& path, const platform::DirectoryListing& listing) {
+void DriveScan::scanfiles(const std::string& path, platform::DirectoryListing& listing,
+                          std::string* subdirectories) {
     if (stopping())
         return;
     m_statusPath = nullptr;
-    platform::DirectorySearch search;
-    if (!search.findFirst(listing, 0, true))
+    if (!m_search.findFirst(listing, 0, true))
         return;
-    const FileRecord first = recordOf(search.data());
-    if (classifyEntry(first) == EntryKind::File) {
-        crunchNumbers(path, first);
-        m_stats.filesFound += 1;
-    }
-    while (!stopping() && search.findNext()) {
-        const FileRecord entry = recordOf(search.data());
-        if (classifyEntry(entry) == EntryKind::File) {
-            crunchNumbers(path, entry);
-            m_stats.filesFound += 1;
-        }
+    countEntry(path, recordOf(m_search.data()), subdirectories);
+    while (!stopping() && m_search.findNext()) {
+        countEntry(path, recordOf(m_search.data()), subdirectories);
         m_host.pumpMessages();
+    }
+}
+
+void DriveScan::countEntry(const std::string& path, const FileRecord& entry,
+                           std::string* subdirectories) {
+    const EntryKind kind = classifyEntry(entry);
+    if (kind == EntryKind::File) {
+        crunchNumbers(path, entry);
+        m_stats.filesFound += 1;
+    } else if (subdirectories != nullptr && kind == EntryKind::Directory &&
+               (entry.attributes & skipInDirectoryPass) == 0) {
+        subdirectories->append(entry.name).push_back('\0');
     }
 }
 
 void DriveScan::crunchNumbers(const std::string& path, const FileRecord& record) {
     if (m_stats.filesFound % 3 == 0) {
         // The text changes only with the directory: build it once per directory (scanfiles
-        // forgets it), hand it over every third file.
+        // forgets it) in the same buffer, hand it over every third file.
         if (m_statusPath != &path) {
-            m_statusText = "Processing drive " + m_host.currentDrive() + " ... standby : " + path;
+            m_statusText.assign("Processing drive ")
+                .append(m_host.currentDrive())
+                .append(" ... standby : ")
+                .append(path);
             m_statusPath = &path;
         }
         m_host.setStatusText(m_statusText);

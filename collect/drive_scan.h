@@ -14,12 +14,12 @@
 #include "collect/drive_statistics.h"
 #include "collect/file_record.h"
 #include "collect/scan_host.h"
-
-namespace platform {
-class DirectoryListing;
-}
+#include "platform/directory_listing.h"
+#include "platform/directory_search.h"
+#include "platform/read_ahead.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class DriveScan final {
@@ -33,15 +33,32 @@ public:
     // Walks the current directory and everything below it.
     void scan_dir();
     // Counts the current directory's files from its listing; path is only for the status text.
-    void scanfiles(const std::string& path, const platform::DirectoryListing& listing);
+    // With subdirectories, also appends the names of the subdirectories to walk there (each
+    // followed by a zero), for a listing that can be gone through only once.
+    void scanfiles(const std::string& path, platform::DirectoryListing& listing,
+                   std::string* subdirectories);
     // Feeds one file into the accumulators.
     void crunchNumbers(const std::string& path, const FileRecord& record);
+    // What the walk keeps of directory listings, in bytes, before it reads a directory in
+    // batches (tests make it small).
+    void setListingBudget(std::size_t bytes) { m_listingBudget = bytes; }
+    // How the walk reads ahead for a cold cache; std::nullopt switches it off. On by default unless
+    // TALLY99_READ_AHEAD=0.
+    void setReadAhead(std::optional<platform::ReadAhead::Settings> settings) {
+        m_readAhead = settings;
+    }
 
 private:
     [[nodiscard]] bool stopping() const;
+    void countEntry(const std::string& path, const FileRecord& entry, std::string* subdirectories);
 
     DriveStatistics& m_stats;
     ScanHost& m_host;
+    // One search for every listing of the walk (each directory's two passes), so that a
+    // directory costs no allocation for it.
+    platform::DirectorySearch m_search;
+    std::size_t m_listingBudget = platform::DirectoryListing::defaultKeptBytes;
+    std::optional<platform::ReadAhead::Settings> m_readAhead;
     std::int64_t m_today = 0;
     // "Processing drive ... standby : <path>", built once per directory.
     std::string m_statusText;

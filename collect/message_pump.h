@@ -24,8 +24,13 @@ public:
 
     void setInterval(std::chrono::nanoseconds interval) { m_interval = interval; }
     [[nodiscard]] std::chrono::nanoseconds interval() const { return m_interval; }
-    // Called right before each run of the event loop (the status bar shows its latest text).
-    void setBeforeRun(std::function<void()> action) { m_beforeRun = std::move(action); }
+    // Called right before a run of the event loop (the status bar shows its latest text), at
+    // most once per `every` (a run of pumpNow always calls it): what reaches the screen while
+    // walking then costs the same however fast files and directories go by.
+    void setBeforeRun(std::function<void()> action, std::chrono::nanoseconds every = {}) {
+        m_beforeRun = std::move(action);
+        m_beforeRunEvery = every;
+    }
 
     // How often the event loop ran, and the longest stretch between two runs (for measurements).
     [[nodiscard]] long long runs() const { return m_runs; }
@@ -34,11 +39,14 @@ public:
     void restart();
 
 private:
-    void run(Clock::time_point now);
+    void run(Clock::time_point now, bool always);
 
     std::chrono::nanoseconds m_interval = defaultInterval;
     Clock::time_point m_lastRun = Clock::now();
     std::function<void()> m_beforeRun;
+    std::chrono::nanoseconds m_beforeRunEvery{0};
+    Clock::time_point m_lastBeforeRun;
+    bool m_beforeRunDone = false; // since the last restart
     long long m_runs = 0;
     std::chrono::nanoseconds m_longestGap{0};
 };

@@ -162,9 +162,10 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
         m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
     connect(
         m_notebook, &Notebook::pageChanged, this, [this](int index) { onPageChanged(index); });
-    connect(
-        m_pieTimer, &QTimer::timeout, this, [this] { onPieTimerTick(); });
-    m_pump.setBeforeRun([this] { showStatusText(); });
+    connect(m_pieTimer, &QTimer::timeout, this, [this] { onPieTimerTick(); });
+    // The event loop runs every few milliseconds during a walk, but a new text four times a
+    // second is all a person can read: showing each one cost the X server a repaint per run.
+    m_pump.setBeforeRun([this] { showStatusText(); }, std::chrono::milliseconds(250));
     qApp->installEventFilter(this);
 
     showNotYetCollected();

@@ -1,6 +1,7 @@
 #include "dates/age_classes.h"
 
 #include "collect/drive_statistics.h"
+#include "dates/packed_date.h"
 #include "platform/file_time.h"
 
 #include <array>
@@ -8,57 +9,52 @@
 
 namespace {
 
-// The day number of the first of every month a packed date can name, and the month's length
-// (0 for the month numbers 0 and 13 to 15, which name none), by the date word's year and month
-// bits: a stamp's day is then a look-up, not a calendar computation for each of a file's three
-// stamps.
+// The day number of the first of every month a packed date can name, by the date word's year
+// and month bits: a stamp's day is then a look-up, not a calendar computation for each of a
+// file's three stamps.
 struct MonthStarts {
     std::array<std::int32_t, 2048> first{};
-    std::array<std::uint8_t, 2048> length{};
 
     MonthStarts() {
         for (int year = 1980; year < 1980 + 128; ++year)
-            for (unsigned month = 1; month <= 12; ++month) {
-                const auto index = static_cast<std::size_t>((year - 1980) * 16) + month;
-                const std::int64_t start = platform::dayNumberFromCivil(year, month, 1);
-                const std::int64_t next = month == 12
-                                              ? platform::dayNumberFromCivil(year + 1, 1, 1)
-                                              : platform::dayNumberFromCivil(year, month + 1, 1);
-                first[index] = static_cast<std::int32_t>(start);
-                length[index] = static_cast<std::uint8_t>(next - start);
-            }
+            for (unsigned month = 1; month <= 12; ++month)
+                first[static_cast<std::size_t>((year - 1980) * 16) + month] =
+                    static_cast<std::int32_t>(platform::dayNumberFromCivil(year, month, 1));
     }
 };
 
-bool validTimeOfDay(std::uint32_t time) {
-    return (time >> 11) <= 23 && ((time >> 5) & 0x3F) <= 59 && (time & 0x1F) <= 29;
-}
+const MonthStarts months;
+
+// The class of every age up to four years, the last bound; older ones are class 9.
+constexpr int agedOut = 1460;
+constexpr std::array<std::uint8_t, agedOut + 1> ageClasses = [] {
+    constexpr int limits[] = {7, 30, 60, 120, 365, 730, 1095, agedOut};
+    std::array<std::uint8_t, agedOut + 1> classes{};
+    int index = 1;
+    for (int age = 0; age <= agedOut; ++age) {
+        while (age > limits[index - 1])
+            ++index;
+        classes[static_cast<std::size_t>(age)] = static_cast<std::uint8_t>(index);
+    }
+    return classes;
+}();
 
 } // namespace
 
 int dateToAge(std::uint32_t packed, std::int64_t todayDayNumber) {
     if (packed == 0)
         return -1;
-    static const MonthStarts months;
-    const std::uint32_t date = packed >> 16;
-    const std::size_t yearAndMonth = date >> 5;
-    const std::uint32_t dayOfMonth = date & 0x1F;
     // A stamp that cannot be decoded counts as 1 January 1980.
     std::int64_t day = months.first[1];
-    if (dayOfMonth >= 1 && dayOfMonth <= months.length[yearAndMonth] &&
-        validTimeOfDay(packed & 0xFFFF))
-        day = months.first[yearAndMonth] + dayOfMonth - 1;
+    if (validPacked(packed))
+        day = months.first[packed >> 21] + static_cast<std::int64_t>((packed >> 16) & 0x1F) - 1;
     return static_cast<int>(std::llabs(todayDayNumber - day));
 }
 
 int ageToIndex(int age) {
-    static const int limits[] = {7, 30, 60, 120, 365, 730, 1095, 1460};
     if (age < 0)
         return 0;
-    for (int i = 0; i < 8; ++i)
-        if (age <= limits[i])
-            return i + 1;
-    return 9;
+    return age > agedOut ? 9 : ageClasses[static_cast<std::size_t>(age)];
 }
 
 void updateAges(DriveStatistics& stats, std::uint32_t accessPacked, std::uint32_t createPacked,

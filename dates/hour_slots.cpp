@@ -7,10 +7,10 @@ namespace {
 
 // The slot to count, or -1 for a stamp that is not recorded or cannot be decoded.
 int countedSlot(std::uint32_t packed) {
-    DecodedStamp stamp;
-    if (!decodePacked(packed, stamp))
+    if (!validPacked(packed))
         return -1;
-    return 2 * stamp.hour + (stamp.minute >= 30 ? 1 : 0);
+    const std::uint32_t time = packed & 0xFFFF;
+    return static_cast<int>(2 * (time >> 11) + (((time >> 5) & 0x3F) >= 30 ? 1 : 0));
 }
 
 } // namespace

@@ -26,6 +26,10 @@ struct LinuxDirent64 {
 } // namespace
 
 bool DirectoryListing::push() {
+    // Only the top directory can be read in batches: a new top ends the batches of the one
+    // below (the walk has found what it needed in it by then).
+    stopReading();
+    m_partial = false;
     m_levels.push_back(
         {static_cast<std::uint32_t>(m_entries.size()), static_cast<std::uint32_t>(m_names.size())});
     // The walk has the directory it just entered open already; anything else opens ".".
@@ -35,30 +39,67 @@ bool DirectoryListing::push() {
         showTop();
         return false;
     }
-    alignas(LinuxDirent64) static thread_local std::array<char, 64 * 1024> buffer;
     bool readable = true;
     for (;;) {
-        const long bytes = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size());
-        if (bytes <= 0) {
-            readable = bytes == 0 || m_entries.size() > m_levels.back().firstEntry;
+        const long read = readBatch(fd);
+        if (read <= 0) {
+            readable = read == 0 || m_entries.size() > m_levels.back().firstEntry;
             break;
         }
-        for (long offset = 0; offset < bytes;) {
-            const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.data() + offset);
-            offset += record->d_reclen;
-            const std::size_t length = std::strlen(record->d_name);
-            m_entries.push_back({static_cast<std::uint32_t>(m_names.size()),
-                                 static_cast<std::uint16_t>(length), record->d_type});
-            m_names.append(record->d_name, length + 1);
+        if (overBudget()) {
+            // The rest comes in batches from a descriptor of the directory's own (the walk
+            // may close the one it lent when it moves on).
+            m_partial = true;
+            m_readingFd = borrowed >= 0 ? ::fcntl(fd, F_DUPFD_CLOEXEC, 0) : fd;
+            if (m_readingFd < 0)
+                readable = false;
+            break;
         }
     }
-    if (borrowed < 0)
+    if (borrowed < 0 && m_readingFd != fd)
         ::close(fd);
     showTop();
     return readable;
 }
 
+bool DirectoryListing::readMore() {
+    if (m_readingFd < 0 || m_levels.empty())
+        return false;
+    m_entries.resize(m_levels.back().firstEntry);
+    m_names.resize(m_levels.back().firstName);
+    const long read = readBatch(m_readingFd);
+    if (read <= 0)
+        stopReading();
+    showTop();
+    return read > 0;
+}
+
+long DirectoryListing::readBatch(int fd) {
+    alignas(LinuxDirent64) static thread_local std::array<char, 64 * 1024> buffer;
+    const long bytes = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size());
+    if (bytes <= 0)
+        return bytes;
+    long entries = 0;
+    for (long offset = 0; offset < bytes; ++entries) {
+        const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.data() + offset);
+        offset += record->d_reclen;
+        const std::size_t length = std::strlen(record->d_name);
+        m_entries.push_back({static_cast<std::uint32_t>(m_names.size()),
+                             static_cast<std::uint16_t>(length), record->d_type});
+        m_names.append(record->d_name, length + 1);
+    }
+    return entries;
+}
+
+void DirectoryListing::stopReading() {
+    if (m_readingFd >= 0)
+        ::close(m_readingFd);
+    m_readingFd = -1;
+}
+
 void DirectoryListing::pop() {
+    stopReading();
+    m_partial = false;
     if (m_levels.empty())
         return;
     m_entries.resize(m_levels.back().firstEntry);

@@ -7,6 +7,9 @@
 // to back in one buffer for the whole stack, so a directory costs about the length of its
 // names plus eight bytes an entry, and a deep walk allocates nothing per level once the
 // buffers have grown.
+// What the stack keeps is bounded (keptBytes): a directory that does not fit is kept only in
+// part. Its entries then come in batches (readMore), the directory read once from beginning to
+// end, so a folder of millions of files costs no more memory than one that fits.
 
 #include <cstdint>
 #include <string>
@@ -17,9 +20,14 @@ namespace platform {
 
 class DirectoryListing final {
 public:
-    DirectoryListing() = default;
+    // Names and entries of the whole stack, in bytes, beyond which a directory is read in
+    // batches; some 200,000 entries of usual names.
+    static constexpr std::size_t defaultKeptBytes = 4 << 20;
+
+    explicit DirectoryListing(std::size_t keptBytes = defaultKeptBytes) : m_keptBytes(keptBytes) {}
     DirectoryListing(const DirectoryListing&) = delete;
     DirectoryListing& operator=(const DirectoryListing&) = delete;
+    ~DirectoryListing() { stopReading(); }
 
     // Replaces the listing with the entries of the current directory, "." and ".." included.
     // False when the directory cannot be read; a read that fails in the middle keeps what was
@@ -32,8 +40,16 @@ public:
     // them again. An unreadable directory is pushed empty, and the result is false.
     bool push();
     void pop();
+    // Whether the directory just pushed did not fit: its entries come in batches, each
+    // readMore replacing the one before, so it can be gone through once only, and only until
+    // the next push.
+    [[nodiscard]] bool partial() const { return m_partial; }
+    // The next batch of a partial top directory; false at its end (and for a whole one).
+    bool readMore();
     // Empties the listing, keeping its buffers for the next read.
     void clear() {
+        stopReading();
+        m_partial = false;
         m_names.clear();
         m_entries.clear();
         m_levels.clear();
@@ -69,12 +85,22 @@ private:
     // entries may have moved (the accessors are on the walk's per-file path, so they do not
     // look the top up each time).
     void showTop();
+    // Appends what one read of fd gives to the top directory: > 0 entries read, 0 at the end,
+    // < 0 on failure.
+    long readBatch(int fd);
+    [[nodiscard]] bool overBudget() const {
+        return m_names.size() + m_entries.size() * sizeof(Entry) > m_keptBytes;
+    }
+    void stopReading();
 
     std::string m_names; // each name followed by its terminating zero
     std::vector<Entry> m_entries;
     std::vector<Level> m_levels;
     const Entry* m_top = nullptr;
     std::size_t m_topSize = 0;
+    std::size_t m_keptBytes;
+    bool m_partial = false; // the top directory did not fit
+    int m_readingFd = -1;   // a partial top directory with more to read, or -1
 };
 
 } // namespace platform

@@ -39,7 +39,7 @@ std::uint32_t attributesOfType(unsigned fileType) {
 
 struct DirectorySearch::State {
     DirectoryListing ownListing;
-    const DirectoryListing* listing = nullptr;
+    DirectoryListing* listing = nullptr;
     std::size_t next = 0;
     std::uint32_t skipMask = 0;
     bool withDetails = false;
@@ -95,9 +95,16 @@ struct DirectorySearch::State {
     }
 
     bool advance() {
-        while (listing != nullptr && next < listing->size())
-            if (describe(next++) && (data.attributes & skipMask) == 0)
-                return true;
+        while (listing != nullptr) {
+            if (next < listing->size()) {
+                if (describe(next++) && (data.attributes & skipMask) == 0)
+                    return true;
+            } else if (listing->readMore()) {
+                next = 0;
+            } else {
+                break;
+            }
+        }
         data = FindData{};
         return false;
     }
@@ -114,7 +121,7 @@ bool DirectorySearch::findFirst(std::uint32_t skipMask, bool withDetails) {
     return findFirst(m_state->ownListing, skipMask, withDetails);
 }
 
-bool DirectorySearch::findFirst(const DirectoryListing& listing, std::uint32_t skipMask,
+bool DirectorySearch::findFirst(DirectoryListing& listing, std::uint32_t skipMask,
                                 bool withDetails) {
     m_state->listing = &listing;
     m_state->next = 0;

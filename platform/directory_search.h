@@ -55,7 +55,8 @@ public:
     [[nodiscard]] bool findFirst(std::uint32_t skipMask, bool withDetails);
     // The same over a listing of the current directory read before (it must outlive the
     // search): the entries are examined as they are now, those that have gone are passed over.
-    [[nodiscard]] bool findFirst(const DirectoryListing& listing, std::uint32_t skipMask,
+    // A partial listing's later batches are read as the search reaches them.
+    [[nodiscard]] bool findFirst(DirectoryListing& listing, std::uint32_t skipMask,
                                  bool withDetails);
     // False at the end, and when reading fails in the middle (treated as the end).
     [[nodiscard]] bool findNext();

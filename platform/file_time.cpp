@@ -49,10 +49,10 @@ std::int64_t utcOffsetAt(std::int64_t unixSeconds) {
 
 // The local zone's UTC offsets over the years a packed date can hold, as the moments each one
 // begins, found once by asking the C library a week apart and narrowing every change down to
-// the second. A lookup is then a binary search in a few hundred entries, which stays in the
-// processor's cache however widely a tree's stamps are spread; asking localtime_r per stamp
-// cost more than the rest of a file's statistics. Two changes within one week that cancel out
-// would be missed; no zone has had them in these years.
+// the second. A look-up is then an index into buckets of some twelve days and a step at most,
+// which stays in the processor's cache however widely a tree's stamps are spread; asking
+// localtime_r per stamp cost more than the rest of a file's statistics. Two changes within one week
+// that cancel out would be missed; no zone has had them in these years.
 class ZoneOffsets final {
 public:
     ZoneOffsets() {
@@ -76,13 +76,25 @@ public:
             }
             previous = probe;
         }
+        m_bucketSpans.resize(std::size_t((last - first) >> bucketShift) + 1);
+        std::size_t span = 0;
+        for (std::size_t bucket = 0; bucket < m_bucketSpans.size(); ++bucket) {
+            const std::int64_t start = first + (std::int64_t(bucket) << bucketShift);
+            while (span + 1 < m_starts.size() && m_starts[span + 1] <= start)
+                ++span;
+            m_bucketSpans[bucket] = std::uint32_t(span);
+        }
     }
 
     [[nodiscard]] std::int64_t offsetAt(std::int64_t unixSeconds) const {
         if (unixSeconds < first || unixSeconds >= last)
             return utcOffsetAt(unixSeconds);
-        const auto next = std::upper_bound(m_starts.begin(), m_starts.end(), unixSeconds);
-        return m_offsets[std::size_t(next - m_starts.begin()) - 1];
+        // From the span that holds the bucket's first second on to the one that holds the
+        // stamp: zones change their offsets months apart, so this is mostly no step at all.
+        std::size_t span = m_bucketSpans[std::size_t(unixSeconds - first) >> bucketShift];
+        while (span + 1 < m_starts.size() && m_starts[span + 1] <= unixSeconds)
+            ++span;
+        return m_offsets[span];
     }
 
     // Packed dates run from 1980 to 2107; the range reaches two days beyond either end, more
@@ -92,9 +104,13 @@ public:
 
 private:
     static constexpr std::int64_t probeStep = 7 * secondsPerDay;
+    // Buckets of 2^20 seconds (some twelve days) index the spans, so that a look-up is no
+    // search at all.
+    static constexpr int bucketShift = 20;
 
     std::vector<std::int64_t> m_starts;
     std::vector<std::int64_t> m_offsets;
+    std::vector<std::uint32_t> m_bucketSpans; // the span that holds each bucket's first second
 };
 
 // The packed date word of every local day that a stamp in ZoneOffsets' range can fall on, made
@@ -122,23 +138,25 @@ private:
     std::vector<std::uint16_t> m_words;
 };
 
-const PackedDates& packedDates() {
-    static const PackedDates dates;
-    return dates;
+// What a conversion looks up, made on the first conversion after a reset of the zone. At
+// namespace scope, so that reaching it costs no guard of a function's static.
+struct ConversionTables {
+    ZoneOffsets offsets;
+    PackedDates dates;
+};
+std::unique_ptr<const ConversionTables> conversionTablesMade;
+
+// Out of line, so that the conversion itself stays small.
+[[gnu::noinline]] const ConversionTables& makeConversionTables() {
+    tzset();
+    conversionTablesMade = std::make_unique<const ConversionTables>();
+    return *conversionTablesMade;
 }
 
-std::unique_ptr<ZoneOffsets>& zoneOffsetsSlot() {
-    static std::unique_ptr<ZoneOffsets> offsets;
-    return offsets;
-}
-
-const ZoneOffsets& zoneOffsets() {
-    auto& offsets = zoneOffsetsSlot();
-    if (!offsets) {
-        tzset();
-        offsets = std::make_unique<ZoneOffsets>();
-    }
-    return *offsets;
+const ConversionTables& conversionTables() {
+    if (!conversionTablesMade) [[unlikely]]
+        return makeConversionTables();
+    return *conversionTablesMade;
 }
 
 } // namespace
@@ -157,10 +175,11 @@ std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
     if (unixSeconds < ZoneOffsets::first || unixSeconds >= ZoneOffsets::last)
         return 0;
-    const std::int64_t local = unixSeconds + zoneOffsets().offsetAt(unixSeconds);
+    const ConversionTables& tables = conversionTables();
+    const std::int64_t local = unixSeconds + tables.offsets.offsetAt(unixSeconds);
     const std::int64_t days = floorDiv(local, secondsPerDay);
     const auto secondOfDay = unsigned(local - days * secondsPerDay);
-    const unsigned dateWord = packedDates().wordOf(days);
+    const unsigned dateWord = tables.dates.wordOf(days);
     if (dateWord == 0)
         return 0;
     const unsigned timeWord =
@@ -187,7 +206,7 @@ std::int64_t dayNumberFromCivil(int year, unsigned month, unsigned day) {
 
 void resetTimeZoneCache() {
     tzset();
-    zoneOffsetsSlot().reset();
+    conversionTablesMade.reset();
 }
 
 } // namespace platform

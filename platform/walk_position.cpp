@@ -10,7 +10,8 @@
 // A level costs its identity, a descriptor or -1, and its name in the one path that grows and
 // shrinks with the walk; that path is also the one shown for the current directory, so showing
 // it costs no system call and works at any depth. Nothing recurses.
-// A directory is entered only on the drive root's mount (its mount id, or its device where the
+// A directory is entered only on the drive root's mount (the kernel refuses to cross a mount
+// point while opening it; where it cannot, the walk compares mount ids, or devices where the
 // kernel gives no mount id), so neither another file system nor a bind mount is walked.
 // Losing the way is logged under "tally.walk" (QT_LOGGING_RULES="tally.walk.info=true").
 
@@ -20,6 +21,7 @@
 
 #include <QLoggingCategory>
 
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <optional>
@@ -27,7 +29,9 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <linux/openat2.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -111,10 +115,13 @@ public:
             m_path += '/';
         const std::size_t nameStart = m_path.size();
         m_path += name;
-        const int fd = ::openat(AT_FDCWD, m_path.c_str() + nameStart,
-                                O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        const auto place = fd >= 0 ? placeOf(fd) : std::nullopt;
-        if (!place || !onRootMount(*place) || ::fchdir(fd) != 0) {
+        const int fd = openOnRootMount(m_path.c_str() + nameStart);
+        // Where the directory is matters only deeper than the levels kept open, where it is
+        // how the way back is checked: above, it costs no system call.
+        std::optional<Place> place;
+        if (fd >= 0 && m_levels.size() + 1 >= keptLevels)
+            place = placeOf(fd);
+        if (fd < 0 || (m_levels.size() + 1 >= keptLevels && !place) || ::fchdir(fd) != 0) {
             if (fd >= 0)
                 ::close(fd);
             m_path.resize(pathLength);
@@ -128,7 +135,7 @@ public:
         m_currentFd = -1;
         m_levels.push_back({m_current, pathLength, parentFd});
         setCurrent(fd);
-        m_current = place->identity;
+        m_current = place ? place->identity : Identity{};
         return true;
     }
 
@@ -138,21 +145,26 @@ public:
         const Level left = m_levels.back();
         m_levels.pop_back();
         m_path.resize(left.pathLength);
+        Identity parent = left.parent;
         if (left.parentFd >= 0) {
             if (::fchdir(left.parentFd) == 0) {
                 setCurrent(left.parentFd);
-                return arrived(left.parent);
+                return arrived(parent);
             }
+            // Levels kept open were entered without asking where they are: the way back by
+            // name needs it now.
+            if (parent == Identity{})
+                parent = identityOf(left.parentFd);
             ::close(left.parentFd);
         }
         setCurrent(-1);
         if (m_lostAt != noDepth) {
             // Lost: the current directory is the deepest one the walk could prove, if any.
-            return m_levels.size() == m_lostAt && arrived(left.parent);
+            return m_levels.size() == m_lostAt && arrived(parent);
         }
-        if (::chdir("..") == 0 && identityOf(AT_FDCWD, ".") == left.parent)
-            return arrived(left.parent);
-        return retrace(left.parent);
+        if (::chdir("..") == 0 && identityOf(AT_FDCWD, ".") == parent)
+            return arrived(parent);
+        return retrace(parent);
     }
 
     const std::string& currentPath() {
@@ -171,6 +183,29 @@ public:
     }
 
 private:
+    // Opens a subdirectory of the current directory that is on the drive root's mount, never
+    // through a symbolic link; -1 otherwise. The kernel refuses to cross a mount point itself
+    // where it can (openat2), which costs nothing; elsewhere the mount is asked for.
+    int openOnRootMount(const char* name) {
+        constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+        if (!m_asksForMount) {
+            open_how how{};
+            how.flags = flags;
+            how.resolve = RESOLVE_NO_XDEV;
+            const long fd = ::syscall(SYS_openat2, AT_FDCWD, name, &how, sizeof how);
+            if (fd >= 0 || (errno != ENOSYS && errno != EPERM))
+                return static_cast<int>(fd);
+            m_asksForMount = true;
+        }
+        const int fd = ::openat(AT_FDCWD, name, flags);
+        const auto place = fd >= 0 ? placeOf(fd) : std::nullopt;
+        if (fd >= 0 && (!place || !onRootMount(*place))) {
+            ::close(fd);
+            return -1;
+        }
+        return fd;
+    }
+
     [[nodiscard]] bool onRootMount(const Place& place) const {
         if (place.mountKnown && m_root.mountKnown)
             return place.mount == m_root.mount;
@@ -262,6 +297,8 @@ private:
     }
 
     bool m_haveRoot = false;
+    // The kernel cannot refuse mount crossings itself (no openat2, or it is filtered out).
+    bool m_asksForMount = false;
     int m_currentFd = -1; // the current directory, open, or -1
     bool m_lent = true;   // the listing has had m_currentFd already
     Place m_root;

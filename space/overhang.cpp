@@ -5,15 +5,19 @@
 #include "platform/drives.h"
 
 void updateOverhang(DriveStatistics& stats, std::int64_t size) {
-    double* sums[] = {&stats.overhang4K, &stats.overhang8K, &stats.overhang16K, &stats.overhang32K,
-                      &stats.overhang64K};
-    std::int64_t cluster = 4096;
-    for (double* sum : sums) {
-        const std::int64_t rest = size % cluster;
+    // What the last cluster of each size leaves unused. For the sizes the walk gives (never
+    // negative) the rest of a division by a power of two is its low bits: a division per
+    // cluster size was a good part of a file's statistics.
+    auto add = [size](double& sum, std::int64_t cluster) {
+        const std::int64_t rest = size >= 0 ? (size & (cluster - 1)) : size % cluster;
         if (rest != 0)
-            *sum += static_cast<double>(cluster - rest);
-        cluster *= 2;
-    }
+            sum += static_cast<double>(cluster - rest);
+    };
+    add(stats.overhang4K, 4096);
+    add(stats.overhang8K, 8192);
+    add(stats.overhang16K, 16384);
+    add(stats.overhang32K, 32768);
+    add(stats.overhang64K, 65536);
 }
 
 std::int32_t clusterSizeForCapacity(double capacity) {

@@ -2,12 +2,15 @@
 
 #include "collect/drive_statistics.h"
 
+#include <bit>
+
 int sizeClassOf(std::int64_t size) {
-    std::int64_t bound = 16384;
-    for (int sizeClass = 1; sizeClass <= 11; ++sizeClass, bound *= 2)
-        if (size <= bound)
-            return sizeClass;
-    return 12;
+    // Class n holds the sizes up to 16 KB * 2^(n-1): the class is the bit length of size - 1,
+    // less the 13 bits below 16 KB.
+    if (size <= 16384)
+        return 1;
+    const int sizeClass = std::bit_width(static_cast<std::uint64_t>(size - 1)) - 13;
+    return sizeClass > 12 ? 12 : sizeClass;
 }
 
 void updateSizeClass(DriveStatistics& stats, std::int64_t size) {

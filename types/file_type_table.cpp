@@ -41,21 +41,34 @@ void FileTypeTable::insertType(std::string_view extension, std::int64_t size, bo
     if (extension.size() > maxExtensionLength)
         return;
     char folded[maxExtensionLength];
-    for (std::size_t i = 0; i < extension.size(); ++i)
+    std::uint64_t key = std::uint64_t(extension.size()) << (8 * maxExtensionLength);
+    for (std::size_t i = 0; i < extension.size(); ++i) {
         folded[i] = static_cast<char>(upperAscii(extension[i]));
-    const std::string_view key(folded, extension.size());
+        key |= std::uint64_t(static_cast<unsigned char>(folded[i])) << (8 * i);
+    }
+    auto count = [&](FileTypeRow& row) {
+        if (!fromList) {
+            row.fileCount += 1;
+            row.totalBytes += size;
+        }
+    };
+    RememberedRow& remembered =
+        m_remembered[(key * 0x9E3779B97F4A7C15ULL) >> (64 - rememberedBits)];
+    if (remembered.key == key && remembered.row >= 0) {
+        count(m_rows[static_cast<std::size_t>(remembered.row)]);
+        return;
+    }
 
+    const std::string_view wanted(folded, extension.size());
     int low = 0;
     int high = this->size() - 1;
     while (low <= high) {
         const int mid = (low + high) / 2;
         FileTypeRow& row = m_rows[static_cast<std::size_t>(mid)];
-        const int order = compareFolded(key, row.extension);
+        const int order = compareFolded(wanted, row.extension);
         if (order == 0) {
-            if (!fromList) {
-                row.fileCount += 1;
-                row.totalBytes += size;
-            }
+            remembered = {key, mid};
+            count(row);
             return;
         }
         if (order < 0)
@@ -63,5 +76,7 @@ void FileTypeTable::insertType(std::string_view extension, std::int64_t size, bo
         else
             low = mid + 1;
     }
-    m_rows.insert(m_rows.begin() + low, FileTypeRow{std::string(key), fromList ? 0 : 1, size});
+    // The rows after the new one move: what was remembered of them is wrong now.
+    m_rows.insert(m_rows.begin() + low, FileTypeRow{std::string(wanted), fromList ? 0 : 1, size});
+    forgetRows();
 }

@@ -3,7 +3,10 @@
 // by extension (letters a-z compared without regard to case) so that the walk finds a row by
 // binary search and inserts a new one at its place: the per-file update never sorts and never
 // parses text. Extensions are stored upper-cased, dot included, at most five characters.
+// The rows found last are remembered by extension, so that the walk, which meets a handful of
+// extensions over and over, mostly finds its row with one comparison.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,8 +30,22 @@ public:
 
     [[nodiscard]] const std::vector<FileTypeRow>& rows() const { return m_rows; }
     [[nodiscard]] int size() const { return static_cast<int>(m_rows.size()); }
-    void clear() { m_rows.clear(); }
+    void clear() {
+        m_rows.clear();
+        forgetRows();
+    }
 
 private:
+    // A row found, by its extension folded and packed into a number (the bytes and the length).
+    struct RememberedRow {
+        std::uint64_t key = 0;
+        int row = -1;
+    };
+
+    static constexpr int rememberedBits = 6;
+
+    void forgetRows() { m_remembered.fill({}); }
+
     std::vector<FileTypeRow> m_rows;
+    std::array<RememberedRow, 1 << rememberedBits> m_remembered{};
 };

@@ -4,6 +4,7 @@
 #include "platform/drives.h"
 #include "platform/fake_drive_attributes.h"
 #include "platform/message_hook.h"
+#include "platform/read_ahead.h"
 #include "platform/temp_folder.h"
 
 #include <QJsonArray>
@@ -18,6 +19,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include <fcntl.h>
@@ -568,6 +570,93 @@ TEST(DriveScan, AFolderBindMountedInsideTheDriveIsNotWalkedAgain) {
     if (answer.starts_with("skip: "))
         GTEST_SKIP() << answer.substr(6);
     EXPECT_EQ(answer, "one.txt top.txt two.txt ");
+}
+
+TEST(DriveScan, AHugeDirectoryReadInBatchesCountsTheSameFilesAndWalksItsSubdirectories) {
+    tally_test::TempFolder tree;
+    const fs::path root = tree.path();
+    const char* extensions[] = {".txt", ".JPG", "", ".tar.gz", ".c"};
+    for (int i = 0; i < 2500; ++i)
+        writeFile(root / ("file number " + std::to_string(i) + extensions[i % 5]),
+                  static_cast<std::size_t>(i % 7 == 0 ? 20000 + i : i));
+    writeFile(root / "first" / "inside.txt", 5);
+    writeFile(root / "second" / "deeper" / "leaf.c", 7);
+    writeFile(root / ".hidden_dir" / "never.txt", 9);
+    Drives drives({{'d', root.string()}});
+
+    auto scanWithBudget = [](DriveStatistics& stats, std::size_t budget) {
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        DriveScan scan(stats, host);
+        if (budget != 0)
+            scan.setListingBudget(budget);
+        scan.scan();
+        std::sort(host.filesSeen.begin(), host.filesSeen.end());
+        return host.filesSeen;
+    };
+    DriveStatistics whole;
+    const std::vector<std::string> seenWhole = scanWithBudget(whole, 0);
+    DriveStatistics batched;
+    const std::vector<std::string> seenBatched = scanWithBudget(batched, 8 * 1024);
+
+    EXPECT_EQ(whole.filesFound, 2502);
+    EXPECT_EQ(seenBatched, seenWhole);
+    EXPECT_NE(std::find(seenBatched.begin(), seenBatched.end(), "leaf.c"), seenBatched.end());
+    EXPECT_EQ(std::find(seenBatched.begin(), seenBatched.end(), "never.txt"), seenBatched.end());
+    EXPECT_EQ(batched.filesFound, whole.filesFound);
+    EXPECT_EQ(batched.sizeClassCount, whole.sizeClassCount);
+    EXPECT_EQ(batched.sizeClassBytes, whole.sizeClassBytes);
+    EXPECT_EQ(batched.modifyAgeCount, whole.modifyAgeCount);
+    EXPECT_EQ(batched.overhang4K, whole.overhang4K);
+    ASSERT_EQ(batched.fileTypes.size(), whole.fileTypes.size());
+    for (std::size_t row = 0; row < whole.fileTypes.rows().size(); ++row) {
+        EXPECT_EQ(batched.fileTypes.rows()[row].extension, whole.fileTypes.rows()[row].extension);
+        EXPECT_EQ(batched.fileTypes.rows()[row].fileCount, whole.fileTypes.rows()[row].fileCount);
+        EXPECT_EQ(batched.fileTypes.rows()[row].totalBytes, whole.fileTypes.rows()[row].totalBytes);
+    }
+}
+
+TEST(DriveScan, ReadingAheadChangesNeitherTheFiguresNorTheOrderAndEndsWithAnAbort) {
+    tally_test::TempFolder tree;
+    const fs::path root = tree.path();
+    for (int i = 0; i < 30; ++i)
+        for (int j = 0; j < 5; ++j)
+            writeFile(root / ("dir " + std::to_string(i)) / ("sub" + std::to_string(j)) /
+                          ("f" + std::to_string(i * 5 + j) + ".txt"),
+                      static_cast<std::size_t>(i * 100 + j));
+    writeFile(root / "top.c", 3);
+    Drives drives({{'d', root.string()}});
+    platform::ReadAhead::Settings eager;
+    eager.window = 4;
+    eager.probes = 100000; // never gives up, though the tree is cached
+
+    auto scanWith = [](DriveStatistics& stats, std::optional<platform::ReadAhead::Settings> ahead,
+                       int abortAfter) {
+        RecordingHost host(stats);
+        host.drive = "d: (Fixed disk)";
+        host.onPump = [&](const DriveStatistics& counted) {
+            if (abortAfter > 0 && counted.filesFound >= abortAfter)
+                host.abort = true;
+        };
+        DriveScan scan(stats, host);
+        scan.setReadAhead(ahead);
+        scan.scan();
+        return host.filesSeen;
+    };
+    DriveStatistics without;
+    const std::vector<std::string> orderWithout = scanWith(without, std::nullopt, 0);
+    DriveStatistics with;
+    const std::vector<std::string> orderWith = scanWith(with, eager, 0);
+    EXPECT_EQ(with.filesFound, 151);
+    EXPECT_EQ(orderWith, orderWithout) << "the walk sees the entries in the same order";
+    EXPECT_EQ(with.sizeClassBytes, without.sizeClassBytes);
+    EXPECT_EQ(with.modifyHours, without.modifyHours);
+    EXPECT_EQ(with.fileTypes.size(), without.fileTypes.size());
+
+    // An abort ends the walk, and with it the threads reading ahead (scan returns only after).
+    DriveStatistics aborted;
+    scanWith(aborted, eager, 10);
+    EXPECT_LT(aborted.filesFound, 151);
 }
 
 TEST(ReportRun, OneRunOverTwoFoldersAndItsJson) {

@@ -45,3 +45,21 @@ TEST(MessagePump, AfterTheIntervalThePumpRunsTheLoopAndTheBeforeRunActionFirst) 
     EXPECT_EQ(pump.runs(), 0);
     EXPECT_EQ(pump.longestGap().count(), 0);
 }
+
+TEST(MessagePump, TheBeforeRunActionKeepsItsOwnSlowerPace) {
+    MessagePump pump;
+    pump.setInterval(std::chrono::nanoseconds(0));
+    int actions = 0;
+    pump.setBeforeRun([&] { ++actions; }, std::chrono::hours(1));
+    EXPECT_TRUE(pump.pump());
+    EXPECT_EQ(actions, 1) << "the first run of a walk has it at once";
+    for (int i = 0; i < 100; ++i)
+        EXPECT_TRUE(pump.pump());
+    EXPECT_EQ(actions, 1) << "the loop runs every time, the action once per its interval";
+    EXPECT_EQ(pump.runs(), 101);
+    pump.pumpNow();
+    EXPECT_EQ(actions, 2) << "a run on demand always has it";
+    pump.restart();
+    EXPECT_TRUE(pump.pump());
+    EXPECT_EQ(actions, 3) << "a new walk starts with it";
+}

@@ -428,6 +428,15 @@ TEST_F(StatisticsWindowTest, TheStatusBarShowsTheTextWhenThePumpRuns) {
     window->messagePump().setInterval(std::chrono::nanoseconds(0));
     window->pumpMessages();
     EXPECT_EQ(window->shownStatusText(), "Processing drive c: [work] ... standby : /x");
+
+    // A text newer by a few milliseconds waits for the next quarter second (or the walk's end),
+    // however often the event loop runs meanwhile.
+    window->setStatusText("Processing drive c: [work] ... standby : /y");
+    for (int i = 0; i < 50; ++i)
+        window->pumpMessages();
+    EXPECT_EQ(window->shownStatusText(), "Processing drive c: [work] ... standby : /x");
+    window->messagePump().pumpNow();
+    EXPECT_EQ(window->shownStatusText(), "Processing drive c: [work] ... standby : /y");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 
@@ -372,5 +373,51 @@ TEST(DirectoryListing, ReadsLargeDirectoriesWholeAndEachSearchFromTheStart) {
     for (bool more = search.findFirst(listing, 0, true); more; more = search.findNext())
         found += search.data().name.starts_with(padding) ? 1 : 0;
     EXPECT_EQ(found, files);
+    EXPECT_TRUE(leaveDirectory());
+}
+
+TEST(DirectoryListing, ADirectoryOverItsBudgetComesInBatchesReadOnceInTheSameOrder) {
+    tally_test::TempFolder temp;
+    ASSERT_EQ(::mkdir((temp.path() + "/big").c_str(), 0755), 0);
+    constexpr int files = 3000;
+    const std::string padding(40, 'y');
+    for (int i = 0; i < files; ++i)
+        std::ofstream(temp.path() + "/big/" + padding + std::to_string(i));
+    FolderDrive drive(temp.path());
+    ASSERT_TRUE(enterDriveRoot('d'));
+    ASSERT_TRUE(enterDirectory("big"));
+    auto namesOf = [](DirectoryListing& listing, std::size_t& largestBatch) {
+        std::vector<std::string> names;
+        DirectorySearch search;
+        for (bool more = search.findFirst(listing, 0, false); more; more = search.findNext()) {
+            names.emplace_back(search.data().name);
+            largestBatch = std::max(largestBatch, listing.size());
+        }
+        return names;
+    };
+    DirectoryListing whole;
+    ASSERT_TRUE(whole.push());
+    EXPECT_FALSE(whole.partial());
+    std::size_t wholeSize = 0;
+    const std::vector<std::string> expected = namesOf(whole, wholeSize);
+    ASSERT_EQ(expected.size(), std::size_t(files + 2));
+
+    DirectoryListing bounded(16 * 1024);
+    ASSERT_TRUE(bounded.push());
+    EXPECT_TRUE(bounded.partial());
+    std::size_t largestBatch = 0;
+    EXPECT_EQ(namesOf(bounded, largestBatch), expected) << "every entry once, in the same order";
+    EXPECT_LT(largestBatch, std::size_t(files / 2)) << "never the whole directory at once";
+    EXPECT_FALSE(bounded.readMore()) << "the directory was read to its end";
+
+    // A directory pushed on top ends the batches of the partial one below it.
+    DirectoryListing stacked(16 * 1024);
+    ASSERT_TRUE(stacked.push());
+    ASSERT_TRUE(stacked.partial());
+    ASSERT_TRUE(stacked.push());
+    EXPECT_TRUE(stacked.partial()) << "the same big directory again, and the budget is used up";
+    stacked.pop();
+    EXPECT_FALSE(stacked.partial());
+    EXPECT_FALSE(stacked.readMore());
     EXPECT_TRUE(leaveDirectory());
 }
