@@ -1,8 +1,11 @@
 #include "platform/directory_listing.h"
 
+#include "platform/directory_search.h"
+#include "platform/walk_log.h"
 #include "platform/walk_position.h"
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 
 #include <dirent.h>
@@ -36,6 +39,7 @@ bool DirectoryListing::push() {
     const int borrowed = borrowEnteredDirectoryDescriptor();
     const int fd = borrowed >= 0 ? borrowed : ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
+        logWalkFailure("cannot open the folder", currentDirectory(), {}, errno);
         showTop();
         return false;
     }
@@ -43,6 +47,8 @@ bool DirectoryListing::push() {
     for (;;) {
         const long read = readBatch(fd);
         if (read <= 0) {
+            if (read < 0)
+                logWalkFailure("cannot read the folder", currentDirectory(), {}, errno);
             readable = read == 0 || m_entries.size() > m_levels.back().firstEntry;
             break;
         }
@@ -68,6 +74,8 @@ bool DirectoryListing::readMore() {
     m_entries.resize(m_levels.back().firstEntry);
     m_names.resize(m_levels.back().firstName);
     const long read = readBatch(m_readingFd);
+    if (read < 0)
+        logWalkFailure("cannot read on in the folder", currentDirectory(), {}, errno);
     if (read <= 0)
         stopReading();
     showTop();

@@ -2,6 +2,9 @@
 
 #include "platform/directory_listing.h"
 #include "platform/drive_attributes.h"
+#include "platform/walk_log.h"
+
+#include <cerrno>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -62,8 +65,10 @@ struct DirectorySearch::State {
                                                     STATX_MTIME | STATX_BTIME
                                               : STATX_TYPE;
             if (::statx(AT_FDCWD, listing->cName(index), AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC,
-                        mask, &status) != 0)
+                        mask, &status) != 0) {
+                logWalkFailure("cannot read the status of", currentDirectory(), data.name, errno);
                 return false;
+            }
             fileType = IFTODT(status.stx_mode);
         }
         data.attributes = attributesOfType(fileType);

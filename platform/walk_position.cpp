@@ -13,13 +13,12 @@
 // A directory is entered only on the drive root's mount (the kernel refuses to cross a mount
 // point while opening it; where it cannot, the walk compares mount ids, or devices where the
 // kernel gives no mount id), so neither another file system nor a bind mount is walked.
-// Losing the way is logged under "tally.walk" (QT_LOGGING_RULES="tally.walk.info=true").
+// A folder not entered and the way lost are logged under "tally.walk" (platform/walk_log.h).
 
 #include "platform/directory_search.h"
 #include "platform/drive_attributes.h"
 #include "platform/drives.h"
-
-#include <QLoggingCategory>
+#include "platform/walk_log.h"
 
 #include <cerrno>
 #include <climits>
@@ -38,8 +37,6 @@
 namespace platform {
 
 namespace {
-
-Q_LOGGING_CATEGORY(walkLog, "tally.walk", QtWarningMsg)
 
 struct Identity {
     dev_t device = 0;
@@ -86,10 +83,13 @@ class WalkPosition final {
 public:
     bool enterRoot(const std::string& directory) {
         const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
+        if (fd < 0) {
+            logWalkFailure("cannot open the drive's root", directory, {}, errno);
             return false;
+        }
         const auto place = placeOf(fd);
         if (!place || ::fchdir(fd) != 0) {
+            logWalkFailure("cannot enter the drive's root", directory, {}, errno);
             ::close(fd);
             return false;
         }
@@ -122,6 +122,8 @@ public:
         if (fd >= 0 && m_levels.size() + 1 >= keptLevels)
             place = placeOf(fd);
         if (fd < 0 || (m_levels.size() + 1 >= keptLevels && !place) || ::fchdir(fd) != 0) {
+            logWalkFailure(errno == EXDEV ? "not entered, another file system:" : "cannot enter",
+                           m_path, {}, errno);
             if (fd >= 0)
                 ::close(fd);
             m_path.resize(pathLength);
@@ -200,7 +202,9 @@ private:
         const int fd = ::openat(AT_FDCWD, name, flags);
         const auto place = fd >= 0 ? placeOf(fd) : std::nullopt;
         if (fd >= 0 && (!place || !onRootMount(*place))) {
+            const int error = place ? EXDEV : errno;
             ::close(fd);
+            errno = error;
             return -1;
         }
         return fd;

@@ -3,11 +3,19 @@
 #include "platform/drives.h"
 #include "temp_folder.h"
 
+#include <QLoggingCategory>
+#include <QtGlobal>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -219,6 +227,42 @@ TEST(WalkPosition, EntersOnlyRealSubdirectoriesOfTheDrive) {
     EXPECT_TRUE(leaveDirectory());
     EXPECT_EQ(identityOf("."), root);
     EXPECT_FALSE(enterDriveRoot('q'));
+}
+
+namespace {
+
+std::vector<std::string> walkMessages;
+
+void keepWalkMessage(QtMsgType, const QMessageLogContext& context, const QString& text) {
+    if (std::string_view(context.category) == "tally.walk")
+        walkMessages.push_back(text.toStdString());
+}
+
+} // namespace
+
+// A folder the walk passes over without a word on screen is explained in its log, with the
+// path and the system's reason, and only when the log is asked for.
+TEST(WalkPosition, FoldersPassedOverAreLoggedWithPathAndReasonWhenAsked) {
+    SampleTree tree;
+    FolderDrive drive(tree.path());
+    ASSERT_TRUE(enterDriveRoot('D'));
+    walkMessages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWalkMessage);
+    EXPECT_FALSE(enterDirectory("plain"));
+    EXPECT_TRUE(walkMessages.empty()) << "silent unless asked for";
+
+    QLoggingCategory::setFilterRules(QStringLiteral("tally.walk.info=true"));
+    EXPECT_FALSE(enterDirectory("plain"));
+    EXPECT_FALSE(enterDirectory("missing"));
+    ASSERT_TRUE(enterDirectory("sub"));
+    EXPECT_TRUE(leaveDirectory());
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+
+    EXPECT_EQ(walkMessages,
+              (std::vector<std::string>{
+                  "cannot enter " + tree.path() + "/plain: " + std::strerror(ENOTDIR),
+                  "cannot enter " + tree.path() + "/missing: " + std::strerror(ENOENT)}));
 }
 
 TEST(WalkPosition, NeverCrossesIntoAnotherFileSystem) {
