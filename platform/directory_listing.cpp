@@ -1,6 +1,7 @@
 #include "platform/directory_listing.h"
 
 #include "platform/directory_search.h"
+#include "platform/linux_dirent.h"
 #include "platform/walk_log.h"
 #include "platform/walk_position.h"
 
@@ -14,19 +15,6 @@
 #include <unistd.h>
 
 namespace platform {
-
-namespace {
-
-// The record getdents64 writes; the C library does not declare it.
-struct LinuxDirent64 {
-    ino64_t d_ino;
-    off64_t d_off;
-    unsigned short d_reclen;
-    unsigned char d_type;
-    char d_name[];
-};
-
-} // namespace
 
 bool DirectoryListing::push() {
     // Only the top directory can be read in batches: a new top ends the batches of the one

@@ -1,5 +1,7 @@
 #include "platform/read_ahead.h"
 
+#include "platform/linux_dirent.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -16,14 +18,6 @@
 namespace platform {
 
 namespace {
-
-struct LinuxDirent64 {
-    ino64_t d_ino;
-    off64_t d_off;
-    unsigned short d_reclen;
-    unsigned char d_type;
-    char d_name[];
-};
 
 // Longer than a cached directory takes to open, shorter than a disk read; and the same for
 // each entry of a batch read and looked up.

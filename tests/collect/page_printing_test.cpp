@@ -85,6 +85,14 @@ protected:
         window->onPageChanged(index);
     }
 
+    // The Types page with its listing in view.
+    void showTypesListing() {
+        showPage(StatisticsWindow::pageTypes);
+        tally_test::namedChild<QRadioButton>(
+            *window->pageAt<TypesPage>(StatisticsWindow::pageTypes), "rgTypes0")
+            ->click();
+    }
+
     tally_test::FakeDrives drives;
     std::unique_ptr<StatisticsWindow> window;
     PrintHooks saved;
@@ -134,11 +142,7 @@ TEST_F(PagePrintingTest, DatePagesPreviewTheirChartsAndPrintTheirListingsAsAnIma
 
 TEST_F(PagePrintingTest, TypesListingPrintsWithItsTitleOnSeveralPages) {
     window->collectStatistics();
-    showPage(StatisticsWindow::pageTypes);
-    tally_test::namedChild<QGroupBox>(*window->pageAt<TypesPage>(StatisticsWindow::pageTypes),
-                                      "rgTypes")
-        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
-        ->click();
+    showTypesListing();
     window->printCurrentPage();
     EXPECT_TRUE(previewed.isEmpty());
     EXPECT_EQ(dialogs, 1);
@@ -201,11 +205,7 @@ TEST_F(PagePrintingTest, CancelledDialogPrintsNothingAndChangesNothing) {
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(window->palette(), windowPalette);
 
-    showPage(StatisticsWindow::pageTypes);
-    tally_test::namedChild<QGroupBox>(*window->pageAt<TypesPage>(StatisticsWindow::pageTypes),
-                                      "rgTypes")
-        ->findChild<QRadioButton*>(QStringLiteral("rgTypes0"))
-        ->click();
+    showTypesListing();
     window->printCurrentPage();
     EXPECT_EQ(dialogs, 2);
     EXPECT_FALSE(QFile::exists(pdf));
