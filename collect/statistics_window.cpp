@@ -152,17 +152,12 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
     m_barTimer->setObjectName(QStringLiteral("Timer2"));
     m_barTimer->setInterval(50);
 
-    connect(
-        m_collectButton, &QPushButton::clicked, this, [this] { collectStatistics(); });
-    connect(
-        m_abortButton, &QPushButton::clicked, this, [this] { onAbortClicked(); });
-    connect(
-        m_printButton, &QPushButton::clicked, this, [this] { printCurrentPage(); });
-    connect(
-        m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
-    connect(
-        m_notebook, &Notebook::pageChanged, this, [this](int index) { onPageChanged(index); });
-    connect(m_pieTimer, &QTimer::timeout, this, [this] { onPieTimerTick(); });
+    connect(m_collectButton, &QPushButton::clicked, this, &StatisticsWindow::collectStatistics);
+    connect(m_abortButton, &QPushButton::clicked, this, &StatisticsWindow::onAbortClicked);
+    connect(m_printButton, &QPushButton::clicked, this, &StatisticsWindow::printCurrentPage);
+    connect(m_closeButton, &QPushButton::clicked, this, &StatisticsWindow::onCloseClicked);
+    connect(m_notebook, &Notebook::pageChanged, this, &StatisticsWindow::onPageChanged);
+    connect(m_pieTimer, &QTimer::timeout, this, &StatisticsWindow::onPieTimerTick);
     // The event loop runs every few milliseconds during a walk, but a new text four times a
     // second is all a person can read: showing each one cost the X server a repaint per run.
     m_pump.setBeforeRun([this] { showStatusText(); }, std::chrono::milliseconds(250));

@@ -48,9 +48,8 @@ CombinedPage::CombinedPage(const DriveStatistics& stats, const TextGrid& modifie
     setUpCombinedChart(m_chartCombine->model());
 
     for (QRadioButton* button : {m_listingButton, m_byMegabytesButton, m_byFileCountButton})
-        connect(
-            button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
-    connect(m_noteButton, &QToolButton::clicked, this, [this] { onNoteClicked(); });
+        connect(button, &QRadioButton::clicked, this, &CombinedPage::onViewButtonClicked);
+    connect(m_noteButton, &QToolButton::clicked, this, &CombinedPage::onNoteClicked);
 }
 
 void CombinedPage::fillCombinedGridDates() {

@@ -83,9 +83,8 @@ DatePage::DatePage(DateKind kind, const DriveStatistics& stats, BarPalette& barC
     setUpDateChart(m_chart->model(), kind);
 
     for (QRadioButton* button : {m_listingButton, m_byMegabytesButton, m_byFileCountButton})
-        connect(
-            button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
-    connect(m_noteButton, &QToolButton::clicked, this, [this] { onNoteClicked(); });
+        connect(button, &QRadioButton::clicked, this, &DatePage::onViewButtonClicked);
+    connect(m_noteButton, &QToolButton::clicked, this, &DatePage::onNoteClicked);
 }
 
 void DatePage::fillGridDates() {

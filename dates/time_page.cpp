@@ -26,10 +26,10 @@ TimePage::TimePage(const DriveStatistics& stats, QWidget* parent)
     m_depthBar->setValue(8);
     m_depthBar->setToolTip(QStringLiteral("3D depth"));
     m_depthBar->setGeometry(6, datePageHeight - 22, 120, 16);
-    connect(m_depthBar, &QScrollBar::valueChanged, this, [this] { onDepthChanged(); });
+    connect(m_depthBar, &QScrollBar::valueChanged, this, &TimePage::onDepthChanged);
 
     m_noteButton->setGeometry(datePageWidth - 30, datePageHeight - 28, 24, 24);
-    connect(m_noteButton, &QToolButton::clicked, this, [this] { onNoteClicked(); });
+    connect(m_noteButton, &QToolButton::clicked, this, &TimePage::onNoteClicked);
 }
 
 void TimePage::doFileTimes() {

@@ -54,7 +54,7 @@ SizesPage::SizesPage(const DriveStatistics& stats, BarPalette& barColors, QWidge
     auto* group = new QButtonGroup(this);
     for (QRadioButton* button : {m_listingButton, m_byMegabytesButton, m_byFileCountButton}) {
         group->addButton(button);
-        connect(button, &QRadioButton::clicked, this, [this] { onViewButtonClicked(); });
+        connect(button, &QRadioButton::clicked, this, &SizesPage::onViewButtonClicked);
     }
 }
 

@@ -106,11 +106,9 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
     m_driveMenu->setObjectName(QStringLiteral("popSel"));
     m_selectAllItem->setObjectName(QStringLiteral("SelectAll1"));
     m_deselectAllItem->setObjectName(QStringLiteral("DeselectAll1"));
-    connect(
-        &m_drives, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
-    connect(
-        m_selectAllItem, &QAction::triggered, this, [this] { onSelectAllClicked(); });
-    connect(m_deselectAllItem, &QAction::triggered, this, [this] { onDeselectAllClicked(); });
+    connect(&m_drives, &PickList::entryClicked, this, &SpacePage::onDriveListClicked);
+    connect(m_selectAllItem, &QAction::triggered, this, &SpacePage::onSelectAllClicked);
+    connect(m_deselectAllItem, &QAction::triggered, this, &SpacePage::onDeselectAllClicked);
 
     const int chartTop = 4 + 3 * figureRowHeight + 4;
     m_chartSpaceBar->setObjectName(QStringLiteral("chartSpaceBar"));
@@ -121,7 +119,7 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
     m_totalBox->setObjectName(QStringLiteral("cbTotal"));
     m_totalBox->setGeometry(8, controlsTop, 170, 22);
     m_totalBox->setChecked(true);
-    connect(m_totalBox, &QCheckBox::clicked, this, [this] { onTotalBoxClicked(); });
+    connect(m_totalBox, &QCheckBox::clicked, this, &SpacePage::onTotalBoxClicked);
 
     m_pieButton->setObjectName(QStringLiteral("rgSpace1"));
     m_pieButton->setGeometry(figureLeft + 120, controlsTop, 120, 22);
@@ -131,7 +129,7 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
     auto* modes = new QButtonGroup(this);
     for (QRadioButton* button : {m_pieButton, m_barButton}) {
         modes->addButton(button);
-        connect(button, &QRadioButton::clicked, this, [this] { onModeButtonClicked(); });
+        connect(button, &QRadioButton::clicked, this, &SpacePage::onModeButtonClicked);
     }
 
     m_piePanel->setObjectName(QStringLiteral("pnlPie"));
@@ -151,7 +149,7 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
     allPies.push_back(m_totalPie);
     for (Chart* pie : allPies) {
         setUpSpacePie(pie->model());
-        connect(pie, &Chart::clicked, this, [this] { onPieClicked(); });
+        connect(pie, &Chart::clicked, this, &SpacePage::onPieClicked);
         pie->hide();
     }
 
@@ -170,8 +168,7 @@ SpacePage::SpacePage(PickList& drives, QTimer& pieTimer, QTimer& barTimer, QWidg
     m_pieTurnBar->setGeometry(total.left(), total.bottom() + 4, total.width(),
                               m_pieTurnBar->sizeHint().height());
     m_pieTurnBar->hide();
-    connect(m_pieTurnBar, &QScrollBar::valueChanged, this,
-            [this](int position) { onPieTurnChanged(position); });
+    connect(m_pieTurnBar, &QScrollBar::valueChanged, this, &SpacePage::onPieTurnChanged);
 }
 
 void SpacePage::clearFigures() {

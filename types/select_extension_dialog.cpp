@@ -51,13 +51,10 @@ ExtensionPicker::ExtensionPicker(QWidget* parent)
     layout->addLayout(buttons);
     makeFixedDialog(*this);
 
-    connect(
-        m_extensionList, &PickList::entryClicked, this,
-        [this](int index) { onExtensionClicked(index); });
-    connect(
-        m_extensionList, &PickList::itemDoubleClicked, this,
-        [this] { onExtensionDoubleClicked(); });
-    connect(m_okButton, &QPushButton::clicked, this, [this] { onOkClicked(); });
+    connect(m_extensionList, &PickList::entryClicked, this, &ExtensionPicker::onExtensionClicked);
+    connect(m_extensionList, &PickList::itemDoubleClicked, this,
+            &ExtensionPicker::onExtensionDoubleClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &ExtensionPicker::onOkClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

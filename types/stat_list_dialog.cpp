@@ -78,13 +78,10 @@ TypeListEditor::TypeListEditor(std::string section, QWidget* parent)
     layout->addWidget(m_hint, 2, 0, 1, 2);
     makeFixedDialog(*this);
 
-    connect(
-        m_addButton, &QPushButton::clicked, this, [this] { onAddClicked(); });
-    connect(
-        m_deleteButton, &QPushButton::clicked, this, [this] { onDeleteClicked(); });
-    connect(
-        m_clearButton, &QPushButton::clicked, this, [this] { onClearClicked(); });
-    connect(m_closeButton, &QPushButton::clicked, this, [this] { onCloseClicked(); });
+    connect(m_addButton, &QPushButton::clicked, this, &TypeListEditor::onAddClicked);
+    connect(m_deleteButton, &QPushButton::clicked, this, &TypeListEditor::onDeleteClicked);
+    connect(m_clearButton, &QPushButton::clicked, this, &TypeListEditor::onClearClicked);
+    connect(m_closeButton, &QPushButton::clicked, this, &TypeListEditor::onCloseClicked);
 }
 
 std::vector<std::string> TypeListEditor::entries() const {

@@ -62,15 +62,14 @@ TypesPage::TypesPage(DriveStatistics& stats, const SelectionFilter& selection,
     m_chartPie->setObjectName(QStringLiteral("chartPie"));
     m_chartPie->setGeometry(4, viewTop, pageWidth - 8, viewHeight);
     setUpTypesPie(m_chartPie->model());
-    connect(m_chartPie, &Chart::clicked, this, [this] { onTypesPieClicked(); });
+    connect(m_chartPie, &Chart::clicked, this, &TypesPage::onTypesPieClicked);
 
     m_pieTurnBar->setObjectName(QStringLiteral("ScrollBar2"));
     m_pieTurnBar->setRange(0, 360);
     m_pieTurnBar->setPageStep(5);
     const int barHeight = m_pieTurnBar->sizeHint().height();
     m_pieTurnBar->setGeometry(0, viewHeight - barHeight, m_chartPie->width(), barHeight);
-    connect(m_pieTurnBar, &QScrollBar::valueChanged, this,
-            [this](int position) { onPieTurnChanged(position); });
+    connect(m_pieTurnBar, &QScrollBar::valueChanged, this, &TypesPage::onPieTurnChanged);
 
     m_viewBox->setObjectName(QStringLiteral("rgTypes"));
     m_viewBox->setGeometry(8, viewTop + viewHeight + 2, 500, 40);
@@ -84,7 +83,7 @@ TypesPage::TypesPage(DriveStatistics& stats, const SelectionFilter& selection,
         columns->addWidget(button, 1);
     }
     setTypesView(TypesView::PieBySize);
-    connect(m_views, &QButtonGroup::idClicked, this, [this] { onViewButtonClicked(); });
+    connect(m_views, &QButtonGroup::idClicked, this, &TypesPage::onViewButtonClicked);
 
     m_sortButton->setObjectName(QStringLiteral("btSort"));
     m_sortButton->setGeometry(520, viewTop + viewHeight + 10, 100, 25);

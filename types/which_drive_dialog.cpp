@@ -124,25 +124,19 @@ WhichDriveWizard::WhichDriveWizard(QWidget* owner)
     connect(
         addMenuItem(m_typeMenu, "SelectAll2", "Select All"), &QAction::triggered, this,
         [this] { onSelectAllTypesClicked(); });
-    connect(
-        addMenuItem(m_typeMenu, "DeselectAll2", "Deselect All"), &QAction::triggered, this,
-        [this] { onDeselectAllTypesClicked(); });
+    connect(addMenuItem(m_typeMenu, "DeselectAll2", "Deselect All"), &QAction::triggered, this,
+            [this] { onDeselectAllTypesClicked(); });
 
-    connect(
-        m_driveList, &PickList::entryClicked, this, [this] { onDriveListClicked(); });
-    connect(m_typeList, &PickList::entryClicked, this, [this] { onTypeListClicked(); });
+    connect(m_driveList, &PickList::entryClicked, this, &WhichDriveWizard::onDriveListClicked);
+    connect(m_typeList, &PickList::entryClicked, this, &WhichDriveWizard::onTypeListClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(
         m_drivesNextButton, &QPushButton::clicked, this, [this] { showPage(2); });
-    connect(
-        m_modeBackButton, &QPushButton::clicked, this, [this] { showPage(1); });
-    connect(
-        m_modeNextButton, &QPushButton::clicked, this, [this] { onModeNextClicked(); });
-    connect(
-        m_typesBackButton, &QPushButton::clicked, this, [this] { showPage(2); });
-    connect(
-        m_editButton, &QPushButton::clicked, this, [this] { onEditClicked(); });
-    connect(m_finishButton, &QPushButton::clicked, this, [this] { onFinishClicked(); });
+    connect(m_modeBackButton, &QPushButton::clicked, this, [this] { showPage(1); });
+    connect(m_modeNextButton, &QPushButton::clicked, this, &WhichDriveWizard::onModeNextClicked);
+    connect(m_typesBackButton, &QPushButton::clicked, this, [this] { showPage(2); });
+    connect(m_editButton, &QPushButton::clicked, this, &WhichDriveWizard::onEditClicked);
+    connect(m_finishButton, &QPushButton::clicked, this, &WhichDriveWizard::onFinishClicked);
 
     showPage(1);
 }
