@@ -114,7 +114,7 @@ void DriveScan::scan_dir() {
             scanfiles(platform::currentDirectory(), listings, &names);
             return;
         }
-        if (!m_search.findFirst(listings, skipInDirectoryPass, false))
+        if (!m_search.findFirstSubdirectory(listings, skipInDirectoryPass))
             return;
         do {
             const FileRecord entry = recordOf(m_search.data());

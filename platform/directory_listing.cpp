@@ -23,9 +23,11 @@ bool DirectoryListing::push() {
     m_partial = false;
     m_levels.push_back(
         {static_cast<std::uint32_t>(m_entries.size()), static_cast<std::uint32_t>(m_names.size())});
-    // The walk has the directory it just entered open already; anything else opens ".".
+    // The walk has the directory it just entered open already; anything else opens it anew.
     const int borrowed = borrowEnteredDirectoryDescriptor();
-    const int fd = borrowed >= 0 ? borrowed : ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = borrowed >= 0 ? borrowed
+                                 : ::openat(walkDirectoryDescriptor(), ".",
+                                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         logWalkFailure("cannot open the folder", currentDirectory(), {}, errno);
         showTop();

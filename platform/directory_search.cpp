@@ -3,6 +3,7 @@
 #include "platform/directory_listing.h"
 #include "platform/drive_attributes.h"
 #include "platform/walk_log.h"
+#include "platform/walk_position.h"
 
 #include <cerrno>
 
@@ -46,7 +47,9 @@ struct DirectorySearch::State {
     std::size_t next = 0;
     std::uint32_t skipMask = 0;
     bool withDetails = false;
+    bool subdirectoriesOnly = false;
     const DriveAttributeSource* driveAttributes = nullptr; // the current drive's, if it has one
+    int directory = -1; // the walk's directory, which the names are relative to
     FindData data;
 
     // Fills data from one entry; false when the entry vanished before it could be examined.
@@ -64,7 +67,7 @@ struct DirectorySearch::State {
             const unsigned mask = withDetails ? STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME |
                                                     STATX_MTIME | STATX_BTIME
                                               : STATX_TYPE;
-            if (::statx(AT_FDCWD, listing->cName(index), AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC,
+            if (::statx(directory, listing->cName(index), AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC,
                         mask, &status) != 0) {
                 logWalkFailure("cannot read the status of", currentDirectory(), data.name, errno);
                 return false;
@@ -95,14 +98,30 @@ struct DirectorySearch::State {
         const bool isDirectory = fileType == DT_DIR;
         if (isDotEntry(data.name) || !(isDirectory || (withDetails && fileType == DT_REG)))
             return;
-        if (const auto kept = driveAttributes->attributesOf(listing->cName(index), isDirectory))
+        if (const auto kept =
+                driveAttributes->attributesOf(directory, listing->cName(index), isDirectory))
             data.attributes = withDriveAttributes(data.attributes, *kept);
+    }
+
+    bool start(DirectoryListing& listed, std::uint32_t skip, bool details, bool subdirectories) {
+        listing = &listed;
+        next = 0;
+        skipMask = skip;
+        withDetails = details;
+        subdirectoriesOnly = subdirectories;
+        driveAttributes = driveAttributeSource();
+        directory = walkDirectoryDescriptor();
+        return advance();
     }
 
     bool advance() {
         while (listing != nullptr) {
             if (next < listing->size()) {
-                if (describe(next++) && (data.attributes & skipMask) == 0)
+                const std::size_t index = next++;
+                if (subdirectoriesOnly && listing->type(index) != DT_DIR &&
+                    listing->type(index) != DT_UNKNOWN)
+                    continue;
+                if (describe(index) && (data.attributes & skipMask) == 0)
                     return true;
             } else if (listing->readMore()) {
                 next = 0;
@@ -128,12 +147,11 @@ bool DirectorySearch::findFirst(std::uint32_t skipMask, bool withDetails) {
 
 bool DirectorySearch::findFirst(DirectoryListing& listing, std::uint32_t skipMask,
                                 bool withDetails) {
-    m_state->listing = &listing;
-    m_state->next = 0;
-    m_state->skipMask = skipMask;
-    m_state->withDetails = withDetails;
-    m_state->driveAttributes = driveAttributeSource();
-    return m_state->advance();
+    return m_state->start(listing, skipMask, withDetails, false);
+}
+
+bool DirectorySearch::findFirstSubdirectory(DirectoryListing& listing, std::uint32_t skipMask) {
+    return m_state->start(listing, skipMask, false, true);
 }
 
 bool DirectorySearch::findNext() {

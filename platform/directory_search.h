@@ -1,7 +1,8 @@
 #pragma once
-// The directory search that stands in for FindFirstFile/FindNextFile, and moving the current
-// directory through a drive. A search lists the current directory ("*.*"), "." and ".."
-// included, in the order the file system returns them. It builds no path strings.
+// The directory search that stands in for FindFirstFile/FindNextFile, and moving the walk's
+// current directory through a drive (below the drive's root an open descriptor the walk keeps,
+// not the process's current directory). A search lists the current directory ("*.*"), "." and
+// ".." included, in the order the file system returns them. It builds no path strings.
 //
 // Attribute word: directory 0x10 for real directories; hidden 0x02 for names starting with a
 // dot; read-only 0x01 when no write permission bit is set; system 0x04 for devices, FIFOs and
@@ -58,6 +59,9 @@ public:
     // A partial listing's later batches are read as the search reaches them.
     [[nodiscard]] bool findFirst(DirectoryListing& listing, std::uint32_t skipMask,
                                  bool withDetails);
+    // The same without details, finding only the subdirectories: an entry whose type the
+    // listing gives and which is not a directory is passed over without being examined.
+    [[nodiscard]] bool findFirstSubdirectory(DirectoryListing& listing, std::uint32_t skipMask);
     // False at the end, and when reading fails in the middle (treated as the end).
     [[nodiscard]] bool findNext();
     [[nodiscard]] const FindData& data() const;

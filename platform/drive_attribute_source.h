@@ -11,10 +11,10 @@ class DriveAttributeSource {
 public:
     virtual ~DriveAttributeSource() = default;
 
-    // The word the drive keeps for an entry of the current directory (never through a symbolic
-    // link); isDirectory as the entry's type says. Nothing when it cannot be read: the walk
-    // then keeps the stand-ins for that entry.
-    [[nodiscard]] virtual std::optional<std::uint32_t> attributesOf(const char* name,
+    // The word the drive keeps for the entry name of the open directory (AT_FDCWD: the
+    // current directory), never through a symbolic link; isDirectory as the entry's type says.
+    // Nothing when it cannot be read: the walk then keeps the stand-ins for that entry.
+    [[nodiscard]] virtual std::optional<std::uint32_t> attributesOf(int directory, const char* name,
                                                                     bool isDirectory) const = 0;
 };
 

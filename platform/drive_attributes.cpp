@@ -1,6 +1,7 @@
 #include "platform/drive_attributes.h"
 
 #include <cstring>
+#include <string>
 #include <utility>
 
 #include <fcntl.h>
@@ -22,12 +23,13 @@ constexpr long classicNtfsMagic = 0x5346544e;
 
 class FatAttributes final : public DriveAttributeSource {
 public:
-    std::optional<std::uint32_t> attributesOf(const char* name, bool isDirectory) const override {
+    std::optional<std::uint32_t> attributesOf(int directory, const char* name,
+                                              bool isDirectory) const override {
         // Only files and folders reach here (the walk never opens a special file); O_NONBLOCK
         // all the same, in case one appeared under the name meanwhile.
         const int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC |
                           (isDirectory ? O_DIRECTORY : 0);
-        const int fd = ::openat(AT_FDCWD, name, flags);
+        const int fd = ::openat(directory, name, flags);
         if (fd < 0)
             return std::nullopt;
         __u32 word = 0;
@@ -39,9 +41,15 @@ public:
 
 class NtfsAttributes final : public DriveAttributeSource {
 public:
-    std::optional<std::uint32_t> attributesOf(const char* name, bool) const override {
+    std::optional<std::uint32_t> attributesOf(int directory, const char* name,
+                                              bool) const override {
+        // Extended attributes are read by path only: an open directory is reached through its
+        // entry in /proc.
+        std::string path = name;
+        if (directory != AT_FDCWD)
+            path = "/proc/self/fd/" + std::to_string(directory) + "/" + name;
         char value[4];
-        const ssize_t size = ::lgetxattr(name, "system.ntfs_attrib", value, sizeof value);
+        const ssize_t size = ::lgetxattr(path.c_str(), "system.ntfs_attrib", value, sizeof value);
         return size < 0 ? std::nullopt : ntfsAttributeWord(value, std::size_t(size));
     }
 };
@@ -63,7 +71,7 @@ std::unique_ptr<DriveAttributeSource> realSourceFor(int rootFd) {
     }
     // A drive whose root gives no word (another FUSE file system, a driver without the
     // attribute) keeps the stand-ins rather than failing to read every entry.
-    return source->attributesOf(".", true) ? std::move(source) : nullptr;
+    return source->attributesOf(rootFd, ".", true) ? std::move(source) : nullptr;
 }
 
 struct Choice {

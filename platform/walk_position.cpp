@@ -1,12 +1,18 @@
-// The current directory as the walk moves it. The walk keeps the directories it came through
-// open, up to a depth, so that leaving a directory is an fchdir to its parent that holds even
-// when the directory was moved or removed meanwhile, with no lookup by name. Deeper than that,
-// entering remembers the (device, inode) of the directory left, and leaving goes to ".." and
-// checks that it is the remembered directory; when it is not, the way is taken again by the
-// remembered names from the deepest directory still open, each step checked. When a directory
-// on that way was renamed too, the walk has lost its way: every leave says so until the walk
-// is back in a directory it can prove it is in (the deepest one the checked steps reached, or
-// at the latest one it kept open), so that no directory's files are looked up in another.
+// Where the walk is as it moves through a drive. Below the drive's root the walk's directory is
+// a descriptor, not the process's current directory: entering opens a subdirectory relative to
+// it and leaving takes the parent's back, so a directory costs no change of the process's
+// current directory, and everything the walk asks about an entry is asked relative to the
+// descriptor. At the root, and before any walk, it is the process's current directory, which
+// entering the root sets.
+// The walk keeps the directories it came through open, up to a depth, so that leaving a
+// directory holds even when the directory was moved or removed meanwhile, with no lookup by
+// name. Deeper than that, entering remembers the (device, inode) of the directory left, and
+// leaving opens ".." and checks that it is the remembered directory; when it is not, the way is
+// taken again by the remembered names from the deepest directory still open, each step
+// checked. When a directory on that way was renamed too, the walk has lost its way: every leave
+// says so until the walk is back in a directory it can prove it is in (the deepest one the
+// checked steps reached, or at the latest one it kept open), so that no directory's files are
+// looked up in another.
 // A level costs its identity, a descriptor or -1, and its name in the one path that grows and
 // shrinks with the walk; that path is also the one shown for the current directory, so showing
 // it costs no system call and works at any depth. Nothing recurses.
@@ -15,6 +21,7 @@
 // kernel gives no mount id), so neither another file system nor a bind mount is walked.
 // A folder not entered and the way lost are logged under "tally.walk" (platform/walk_log.h).
 
+#include "platform/walk_position.h"
 #include "platform/directory_search.h"
 #include "platform/drive_attributes.h"
 #include "platform/drives.h"
@@ -115,13 +122,13 @@ public:
             m_path += '/';
         const std::size_t nameStart = m_path.size();
         m_path += name;
-        const int fd = openOnRootMount(m_path.c_str() + nameStart);
+        const int fd = openOnRootMount(directoryDescriptor(), m_path.c_str() + nameStart);
         // Where the directory is matters only deeper than the levels kept open, where it is
         // how the way back is checked: above, it costs no system call.
         std::optional<Place> place;
         if (fd >= 0 && m_levels.size() + 1 >= keptLevels)
             place = placeOf(fd);
-        if (fd < 0 || (m_levels.size() + 1 >= keptLevels && !place) || ::fchdir(fd) != 0) {
+        if (fd < 0 || (m_levels.size() + 1 >= keptLevels && !place)) {
             logWalkFailure(errno == EXDEV ? "not entered, another file system:" : "cannot enter",
                            m_path, {}, errno);
             if (fd >= 0)
@@ -147,25 +154,23 @@ public:
         const Level left = m_levels.back();
         m_levels.pop_back();
         m_path.resize(left.pathLength);
-        Identity parent = left.parent;
+        const Identity parent = left.parent;
         if (left.parentFd >= 0) {
-            if (::fchdir(left.parentFd) == 0) {
-                setCurrent(left.parentFd);
-                return arrived(parent);
-            }
-            // Levels kept open were entered without asking where they are: the way back by
-            // name needs it now.
-            if (parent == Identity{})
-                parent = identityOf(left.parentFd);
-            ::close(left.parentFd);
+            // Read to its end when it was entered: nothing to lend.
+            setCurrent(left.parentFd, false);
+            return arrived(parent);
         }
-        setCurrent(-1);
         if (m_lostAt != noDepth) {
-            // Lost: the current directory is the deepest one the walk could prove, if any.
+            // Lost: the walk's directory is the deepest one it could prove, if any.
             return m_levels.size() == m_lostAt && arrived(parent);
         }
-        if (::chdir("..") == 0 && identityOf(AT_FDCWD, ".") == parent)
+        const int up = ::openat(m_currentFd, "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (up >= 0 && identityOf(up) == parent) {
+            setCurrent(up);
             return arrived(parent);
+        }
+        if (up >= 0)
+            ::close(up);
         return retrace(parent);
     }
 
@@ -177,6 +182,11 @@ public:
         return m_path;
     }
 
+    // Below the root the walk's own descriptor; at the root the process's current directory.
+    [[nodiscard]] int directoryDescriptor() const {
+        return m_levels.empty() ? AT_FDCWD : m_currentFd;
+    }
+
     int borrowEntered() {
         if (m_lent)
             return -1;
@@ -185,21 +195,21 @@ public:
     }
 
 private:
-    // Opens a subdirectory of the current directory that is on the drive root's mount, never
-    // through a symbolic link; -1 otherwise. The kernel refuses to cross a mount point itself
-    // where it can (openat2), which costs nothing; elsewhere the mount is asked for.
-    int openOnRootMount(const char* name) {
+    // Opens a subdirectory of directory that is on the drive root's mount, never through a
+    // symbolic link; -1 otherwise. The kernel refuses to cross a mount point itself where it
+    // can (openat2), which costs nothing; elsewhere the mount is asked for.
+    int openOnRootMount(int directory, const char* name) {
         constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
         if (!m_asksForMount) {
             open_how how{};
             how.flags = flags;
             how.resolve = RESOLVE_NO_XDEV;
-            const long fd = ::syscall(SYS_openat2, AT_FDCWD, name, &how, sizeof how);
+            const long fd = ::syscall(SYS_openat2, directory, name, &how, sizeof how);
             if (fd >= 0 || (errno != ENOSYS && errno != EPERM))
                 return static_cast<int>(fd);
             m_asksForMount = true;
         }
-        const int fd = ::openat(AT_FDCWD, name, flags);
+        const int fd = ::openat(directory, name, flags);
         const auto place = fd >= 0 ? placeOf(fd) : std::nullopt;
         if (fd >= 0 && (!place || !onRootMount(*place))) {
             const int error = place ? EXDEV : errno;
@@ -222,13 +232,13 @@ private:
         return true;
     }
 
-    // Makes fd (or nothing, for -1) the open current directory, closing the one before, and
-    // lends it out again.
-    void setCurrent(int fd) {
+    // Makes fd (or nothing, for -1) the walk's open directory, closing the one before; one
+    // opened afresh may be lent to the listing.
+    void setCurrent(int fd, bool fresh = true) {
         if (m_currentFd >= 0 && m_currentFd != fd)
             ::close(m_currentFd);
         m_currentFd = fd;
-        m_lent = fd < 0;
+        m_lent = fd < 0 || !fresh;
     }
 
     void forgetLevels() {
@@ -265,8 +275,10 @@ private:
         std::size_t open = depth;
         while (open > 0 && m_levels[open - 1].parentFd < 0)
             --open;
-        if (open == 0)
+        if (open == 0) {
+            setCurrent(-1);
             return lose(lostWithoutPlace);
+        }
         std::size_t proven = open - 1;
         const int kept = m_levels[proven].parentFd; // closed by its level, not here
         int fd = kept;
@@ -283,12 +295,13 @@ private:
                 ::close(fd);
             fd = next;
         }
-        const bool there = ::fchdir(fd) == 0;
-        if (fd != kept)
-            ::close(fd);
-        if (there && proven == depth)
+        // The level that kept its directory open closes it; the walk holds a copy (which shares
+        // its reading position, so it is not lent).
+        const int here = fd != kept ? fd : ::fcntl(kept, F_DUPFD_CLOEXEC, 0);
+        setCurrent(here, fd != kept);
+        if (here >= 0 && proven == depth)
             return arrived(target);
-        return lose(there ? proven : lostWithoutPlace);
+        return lose(here >= 0 ? proven : lostWithoutPlace);
     }
 
     bool lose(std::size_t provenDepth) {
@@ -303,7 +316,7 @@ private:
     bool m_haveRoot = false;
     // The kernel cannot refuse mount crossings itself (no openat2, or it is filtered out).
     bool m_asksForMount = false;
-    int m_currentFd = -1; // the current directory, open, or -1
+    int m_currentFd = -1; // the walk's directory, open, or -1
     bool m_lent = true;   // the listing has had m_currentFd already
     Place m_root;
     Identity m_current;
@@ -338,6 +351,10 @@ bool leaveDirectory() {
 
 int borrowEnteredDirectoryDescriptor() {
     return walkPosition().borrowEntered();
+}
+
+int walkDirectoryDescriptor() {
+    return walkPosition().directoryDescriptor();
 }
 
 const std::string& currentDirectory() {

@@ -6,6 +6,7 @@
 #include "platform/message_hook.h"
 #include "platform/read_ahead.h"
 #include "platform/temp_folder.h"
+#include "platform/walk_position.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -173,7 +174,7 @@ public:
 
     // The folder of a level, open.
     [[nodiscard]] int folder(int level) const { return m_folders.at(std::size_t(level)); }
-    // The level of the folder, or of the file, that a path relative to the current directory
+    // The level of the folder, or of the file, that a path relative to the walk's directory
     // names; -1 for anything outside the chain as it was made.
     [[nodiscard]] int folderLevel(const char* path) const { return levelOf(m_folderLevels, path); }
     [[nodiscard]] int fileLevel(const char* path) const { return levelOf(m_fileLevels, path); }
@@ -187,7 +188,7 @@ private:
     }
     static int levelOf(const Levels& levels, const char* path) {
         struct stat status {};
-        if (::stat(path, &status) != 0)
+        if (::fstatat(platform::walkDirectoryDescriptor(), path, &status, 0) != 0)
             return -1;
         const auto found = levels.find({status.st_dev, status.st_ino});
         return found == levels.end() ? -1 : found->second;

@@ -1,6 +1,7 @@
 #include "platform/directory_listing.h"
 #include "platform/directory_search.h"
 #include "platform/drives.h"
+#include "platform/walk_position.h"
 #include "temp_folder.h"
 
 #include <QLoggingCategory>
@@ -57,6 +58,13 @@ struct Identity {
 Identity identityOf(const std::string& path) {
     struct stat status {};
     EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+    return {status.st_dev, status.st_ino};
+}
+
+// Where a path relative to the walk's directory leads ("." for the walk's directory itself).
+Identity walkIdentityOf(const char* relative) {
+    struct stat status {};
+    EXPECT_EQ(::fstatat(walkDirectoryDescriptor(), relative, &status, 0), 0) << relative;
     return {status.st_dev, status.st_ino};
 }
 
@@ -201,6 +209,28 @@ TEST(DirectorySearch, NamesOnlyAndSkipMask) {
     EXPECT_EQ(visible.size(), 11U);
 }
 
+TEST(DirectorySearch, ASubdirectorySearchFindsTheDirectoriesAndNothingElse) {
+    SampleTree tree;
+    ASSERT_EQ(::chdir(tree.path().c_str()), 0);
+    DirectoryListing listing;
+    ASSERT_TRUE(listing.read());
+    DirectorySearch search;
+    std::vector<std::string> found;
+    for (bool more = search.findFirstSubdirectory(listing, attrHidden); more;
+         more = search.findNext()) {
+        EXPECT_EQ(search.data().attributes & attrDirectory, attrDirectory) << search.data().name;
+        found.emplace_back(search.data().name);
+    }
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, (std::vector<std::string>{".", "..", "sub"}))
+        << "no link to a folder, no file, no hidden folder";
+    EXPECT_TRUE(search.findFirst(listing, 0, false)) << "the same listing serves a full search";
+    int entries = 1;
+    while (search.findNext())
+        ++entries;
+    EXPECT_EQ(entries, 15);
+}
+
 TEST(DirectorySearch, UnreadableOrEmptyListingFindsNothing) {
     tally_test::TempFolder temp;
     ASSERT_EQ(::chdir(temp.path().c_str()), 0);
@@ -216,16 +246,16 @@ TEST(WalkPosition, EntersOnlyRealSubdirectoriesOfTheDrive) {
     FolderDrive drive(tree.path());
     ASSERT_TRUE(enterDriveRoot('D'));
     EXPECT_EQ(currentDirectory(), tree.path());
-    const Identity root = identityOf(".");
+    const Identity root = walkIdentityOf(".");
     for (const auto* name : {"link_dir", "link_file", "dangling", "loop", "plain", "fifo", "..",
                              ".", "", "sub/", "missing"}) {
         EXPECT_FALSE(enterDirectory(name)) << name;
-        EXPECT_EQ(identityOf("."), root) << name;
+        EXPECT_EQ(walkIdentityOf("."), root) << name;
     }
     ASSERT_TRUE(enterDirectory("sub"));
     EXPECT_EQ(currentDirectory(), tree.path() + "/sub");
     EXPECT_TRUE(leaveDirectory());
-    EXPECT_EQ(identityOf("."), root);
+    EXPECT_EQ(walkIdentityOf("."), root);
     EXPECT_FALSE(enterDriveRoot('q'));
 }
 
@@ -273,7 +303,7 @@ TEST(WalkPosition, NeverCrossesIntoAnotherFileSystem) {
     reloadDriveTable();
     ASSERT_TRUE(enterDriveRoot('c'));
     EXPECT_FALSE(enterDirectory("proc"));
-    EXPECT_EQ(identityOf("."), identityOf("/"));
+    EXPECT_EQ(walkIdentityOf("."), identityOf("/"));
 }
 
 TEST(WalkPosition, ChainOf5000LevelsDownAndBackUp) {
@@ -284,7 +314,7 @@ TEST(WalkPosition, ChainOf5000LevelsDownAndBackUp) {
     {
         FolderDrive drive(temp.path());
         ASSERT_TRUE(enterDriveRoot('d'));
-        const Identity root = identityOf(".");
+        const Identity root = walkIdentityOf(".");
         for (int i = 0; i < depth; ++i)
             ASSERT_TRUE(enterDirectory("d")) << "level " << i;
         const auto bottom = listCurrentDirectory(0, true);
@@ -296,9 +326,30 @@ TEST(WalkPosition, ChainOf5000LevelsDownAndBackUp) {
         EXPECT_EQ(path, expected) << "paths longer than PATH_MAX are put together from the names";
         for (int i = 0; i < depth; ++i)
             EXPECT_TRUE(leaveDirectory());
-        EXPECT_EQ(identityOf("."), root);
+        EXPECT_EQ(walkIdentityOf("."), root);
     }
     removeChain(temp.path());
+}
+
+// The walk's directory is a descriptor it keeps; a directory listed once and listed again
+// after the walk came back from below lists whole the second time too.
+TEST(WalkPosition, ADirectoryListedBeforeAndAfterASubdirectoryListsWholeBothTimes) {
+    tally_test::TempFolder temp;
+    std::filesystem::create_directories(temp.path() + "/a/b");
+    std::ofstream(temp.path() + "/a/file") << "f";
+    FolderDrive drive(temp.path());
+    ASSERT_TRUE(enterDriveRoot('d'));
+    ASSERT_TRUE(enterDirectory("a"));
+    const auto before = listCurrentDirectory(0, true);
+    ASSERT_TRUE(enterDirectory("b"));
+    EXPECT_EQ(listCurrentDirectory(0, true).size(), 2U) << "b holds . and .. only";
+    EXPECT_TRUE(leaveDirectory());
+    EXPECT_EQ(walkIdentityOf("."), identityOf(temp.path() + "/a"));
+    const auto after = listCurrentDirectory(0, true);
+    EXPECT_EQ(before.size(), 4U);
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.count("file"), 1U);
+    EXPECT_TRUE(leaveDirectory());
 }
 
 TEST(WalkPosition, LeavingARemovedDirectoryReturnsToItsParent) {
@@ -310,9 +361,9 @@ TEST(WalkPosition, LeavingARemovedDirectoryReturnsToItsParent) {
     ASSERT_TRUE(enterDirectory("b"));
     ASSERT_EQ(::rmdir((temp.path() + "/a/b").c_str()), 0);
     EXPECT_TRUE(leaveDirectory());
-    EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a"));
+    EXPECT_EQ(walkIdentityOf("."), identityOf(temp.path() + "/a"));
     EXPECT_TRUE(leaveDirectory());
-    EXPECT_EQ(identityOf("."), identityOf(temp.path()));
+    EXPECT_EQ(walkIdentityOf("."), identityOf(temp.path()));
 }
 
 TEST(WalkPosition, LeavingAMovedDirectoryReturnsToWhereItCameFrom) {
@@ -325,13 +376,13 @@ TEST(WalkPosition, LeavingAMovedDirectoryReturnsToWhereItCameFrom) {
     ASSERT_TRUE(enterDirectory("c"));
     std::filesystem::rename(temp.path() + "/a/b/c", temp.path() + "/moved");
     EXPECT_TRUE(leaveDirectory());
-    EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a/b"));
+    EXPECT_EQ(walkIdentityOf("."), identityOf(temp.path() + "/a/b"));
     EXPECT_TRUE(leaveDirectory());
-    EXPECT_EQ(identityOf("."), identityOf(temp.path() + "/a"));
+    EXPECT_EQ(walkIdentityOf("."), identityOf(temp.path() + "/a"));
     EXPECT_TRUE(leaveDirectory());
-    EXPECT_EQ(identityOf("."), identityOf(temp.path()));
+    EXPECT_EQ(walkIdentityOf("."), identityOf(temp.path()));
     EXPECT_TRUE(leaveDirectory());
-    EXPECT_EQ(identityOf("."), identityOf(temp.path())) << "the root is never left";
+    EXPECT_EQ(walkIdentityOf("."), identityOf(temp.path())) << "the root is never left";
 }
 
 TEST(WalkPosition, DeepBelowTheOpenLevelsAMovedDirectoryIsStillLeftCorrectly) {
@@ -344,18 +395,18 @@ TEST(WalkPosition, DeepBelowTheOpenLevelsAMovedDirectoryIsStillLeftCorrectly) {
     {
         FolderDrive drive(temp.path());
         ASSERT_TRUE(enterDriveRoot('d'));
-        const Identity root = identityOf(".");
+        const Identity root = walkIdentityOf(".");
         for (int i = 0; i < depth; ++i)
             ASSERT_TRUE(enterDirectory("d")) << "level " << i;
-        const Identity parent = identityOf("..");
+        const Identity parent = walkIdentityOf("..");
         const std::string moved = temp.path() + "/moved";
-        ASSERT_EQ(::renameat(AT_FDCWD, "../d", AT_FDCWD, moved.c_str()), 0);
-        ASSERT_NE(identityOf(".."), parent) << "\"..\" now leads to the drive's root";
+        ASSERT_EQ(::renameat(walkDirectoryDescriptor(), "../d", AT_FDCWD, moved.c_str()), 0);
+        ASSERT_NE(walkIdentityOf(".."), parent) << "\"..\" now leads to the drive's root";
         EXPECT_TRUE(leaveDirectory());
-        EXPECT_EQ(identityOf("."), parent);
+        EXPECT_EQ(walkIdentityOf("."), parent);
         for (int i = 1; i < depth; ++i)
             EXPECT_TRUE(leaveDirectory());
-        EXPECT_EQ(identityOf("."), root);
+        EXPECT_EQ(walkIdentityOf("."), root);
         std::filesystem::remove_all(moved);
     }
     removeChain(temp.path());
@@ -375,21 +426,23 @@ TEST(WalkPosition, DeepDownALostWayIsToldUntilTheWalkIsBackWhereItCanProveItIs) 
     {
         FolderDrive drive(temp.path());
         ASSERT_TRUE(enterDriveRoot('d'));
-        const Identity root = identityOf(".");
+        const Identity root = walkIdentityOf(".");
         for (int i = 0; i < depth; ++i)
             ASSERT_TRUE(enterDirectory("d")) << "level " << i;
         ASSERT_EQ(::rename((level269 + "/d").c_str(), (level269 + "/renamed").c_str()), 0);
-        ASSERT_EQ(::renameat(AT_FDCWD, "../d", AT_FDCWD, (temp.path() + "/moved").c_str()), 0);
+        ASSERT_EQ(::renameat(walkDirectoryDescriptor(), "../d", AT_FDCWD,
+                             (temp.path() + "/moved").c_str()),
+                  0);
         for (int level = depth - 1; level > 269; --level) {
             EXPECT_FALSE(leaveDirectory()) << "to level " << level;
             EXPECT_FALSE(enterDirectory("d")) << "nothing is entered while the way is lost";
         }
         EXPECT_TRUE(leaveDirectory()) << "level 269 is where the way down by names ended";
-        EXPECT_EQ(identityOf("."), provable);
+        EXPECT_EQ(walkIdentityOf("."), provable);
         EXPECT_EQ(currentDirectory(), level269);
         for (int level = 268; level >= 0; --level)
             ASSERT_TRUE(leaveDirectory()) << "to level " << level;
-        EXPECT_EQ(identityOf("."), root);
+        EXPECT_EQ(walkIdentityOf("."), root);
         ASSERT_EQ(::rename((level269 + "/renamed").c_str(), (level269 + "/d").c_str()), 0);
         std::filesystem::remove_all(temp.path() + "/moved");
     }

@@ -37,7 +37,7 @@ private:
     class Source final : public platform::DriveAttributeSource {
     public:
         explicit Source(FakeDriveAttributes& owner) : m_owner(owner) {}
-        std::optional<std::uint32_t> attributesOf(const char* name,
+        std::optional<std::uint32_t> attributesOf(int, const char* name,
                                                   bool isDirectory) const override {
             m_owner.asked.emplace_back(name, isDirectory);
             const auto found = m_owner.m_words.find(name);
