@@ -1,6 +1,7 @@
 #include "platform/file_time.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -76,6 +77,9 @@ public:
             }
             previous = probe;
         }
+        // A last start no stamp reaches, so that the step in offsetAt needs no bounds check.
+        m_starts.push_back(std::numeric_limits<std::int64_t>::max());
+        m_offsets.push_back(offset);
         m_bucketSpans.resize(std::size_t((last - first) >> bucketShift) + 1);
         std::size_t span = 0;
         for (std::size_t bucket = 0; bucket < m_bucketSpans.size(); ++bucket) {
@@ -86,13 +90,12 @@ public:
         }
     }
 
+    // The offset at a stamp in [first, last).
     [[nodiscard]] std::int64_t offsetAt(std::int64_t unixSeconds) const {
-        if (unixSeconds < first || unixSeconds >= last)
-            return utcOffsetAt(unixSeconds);
         // From the span that holds the bucket's first second on to the one that holds the
         // stamp: zones change their offsets months apart, so this is mostly no step at all.
         std::size_t span = m_bucketSpans[std::size_t(unixSeconds - first) >> bucketShift];
-        while (span + 1 < m_starts.size() && m_starts[span + 1] <= unixSeconds)
+        while (m_starts[span + 1] <= unixSeconds)
             ++span;
         return m_offsets[span];
     }
@@ -138,6 +141,14 @@ private:
     std::vector<std::uint16_t> m_words;
 };
 
+// The packed time word of every minute of a day (the seconds, halved, are added to it).
+constexpr auto minuteWords = [] {
+    std::array<std::uint16_t, 24 * 60> words{};
+    for (unsigned minute = 0; minute < words.size(); ++minute)
+        words[minute] = std::uint16_t(((minute / 60) << 11) | ((minute % 60) << 5));
+    return words;
+}();
+
 // What a conversion looks up, made on the first conversion after a reset of the zone. At
 // namespace scope, so that reaching it costs no guard of a function's static.
 struct ConversionTables {
@@ -169,22 +180,24 @@ FileTime fileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
     return FileTime(seconds + epochDifference) * ticksPerSecond + nanoseconds / 100;
 }
 
+// Three of these per file on the walk's path, so every step is a look-up or a division by a
+// constant.
 std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
-    if (fileTime == 0)
-        return 0;
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
-    if (unixSeconds < ZoneOffsets::first || unixSeconds >= ZoneOffsets::last)
+    // Outside the range (the stamp 0 included) no date can be packed; one comparison for both
+    // ends.
+    if (std::uint64_t(unixSeconds - ZoneOffsets::first) >=
+        std::uint64_t(ZoneOffsets::last - ZoneOffsets::first))
         return 0;
     const ConversionTables& tables = conversionTables();
-    const std::int64_t local = unixSeconds + tables.offsets.offsetAt(unixSeconds);
-    const std::int64_t days = floorDiv(local, secondsPerDay);
+    // Positive: the range starts in 1980, and no offset is a day.
+    const auto local = std::uint64_t(unixSeconds + tables.offsets.offsetAt(unixSeconds));
+    const std::uint64_t days = local / secondsPerDay;
     const auto secondOfDay = unsigned(local - days * secondsPerDay);
-    const unsigned dateWord = tables.dates.wordOf(days);
+    const unsigned dateWord = tables.dates.wordOf(std::int64_t(days));
     if (dateWord == 0)
         return 0;
-    const unsigned timeWord =
-        ((secondOfDay / 3600) << 11) | ((secondOfDay / 60 % 60) << 5) | (secondOfDay % 60 / 2);
-    return (dateWord << 16) | timeWord;
+    return (dateWord << 16) | minuteWords[secondOfDay / 60] | (secondOfDay % 60 / 2);
 }
 
 std::int64_t todayLocalDayNumber() {
