@@ -2,28 +2,11 @@
 
 #include "collect/drive_statistics.h"
 #include "dates/packed_date.h"
-#include "platform/file_time.h"
 
 #include <array>
 #include <cstdlib>
 
 namespace {
-
-// The day number of the first of every month a packed date can name, by the date word's year
-// and month bits: a stamp's day is then a look-up, not a calendar computation for each of a
-// file's three stamps.
-struct MonthStarts {
-    std::array<std::int32_t, 2048> first{};
-
-    MonthStarts() {
-        for (int year = 1980; year < 1980 + 128; ++year)
-            for (unsigned month = 1; month <= 12; ++month)
-                first[static_cast<std::size_t>((year - 1980) * 16) + month] =
-                    static_cast<std::int32_t>(platform::dayNumberFromCivil(year, month, 1));
-    }
-};
-
-const MonthStarts months;
 
 // The class of every age up to four years, the last bound; older ones are class 9.
 constexpr int agedOut = 1460;
@@ -39,11 +22,22 @@ constexpr std::array<std::uint8_t, agedOut + 1> ageClasses = [] {
     return classes;
 }();
 
-// The day a packed stamp names; one that cannot be decoded counts as 1 January 1980.
+// The day a packed stamp names, as a day count since 1970-01-01; one that cannot be decoded
+// counts as 1 January 1980. Computed rather than looked up in a table of months: between the
+// walk's system calls little of a table stays in the processor's cache.
 std::int64_t dayOfPacked(std::uint32_t packed) {
+    constexpr std::int64_t firstOf1980 = 3652;
     if (!validPacked(packed))
-        return months.first[1];
-    return months.first[packed >> 21] + static_cast<std::int64_t>((packed >> 16) & 0x1F) - 1;
+        return firstOf1980;
+    const unsigned month = (packed >> 21) & 0xF;
+    const unsigned day = (packed >> 16) & 0x1F;
+    // Years from March on, so that a leap day ends its year.
+    const unsigned year = 1980 + (packed >> 25) - (month <= 2 ? 1 : 0);
+    const unsigned era = year / 400;
+    const unsigned yearOfEra = year - era * 400;
+    const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return std::int64_t(era) * 146097 + dayOfEra - 719468;
 }
 
 // The class of an age of at least 0 days.

@@ -1,7 +1,6 @@
 #include "platform/file_time.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -18,26 +17,6 @@ constexpr std::int64_t secondsPerDay = 86400;
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     const std::int64_t q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-struct CivilDate {
-    std::int64_t year;
-    unsigned month;
-    unsigned day;
-};
-
-CivilDate civilFromDayNumber(std::int64_t days) {
-    days += 719468;
-    const std::int64_t era = floorDiv(days, 146097);
-    const auto dayOfEra = unsigned(days - era * 146097);
-    const unsigned yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const unsigned shiftedMonth = (5 * dayOfYear + 2) / 153;
-    const unsigned day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
-    const unsigned month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
-    const std::int64_t year = std::int64_t(yearOfEra) + era * 400 + (month <= 2 ? 1 : 0);
-    return {year, month, day};
 }
 
 std::int64_t utcOffsetAt(std::int64_t unixSeconds) {
@@ -92,6 +71,9 @@ public:
 
     // The offset at a stamp in [first, last).
     [[nodiscard]] std::int64_t offsetAt(std::int64_t unixSeconds) const {
+        // A zone with one offset all along (UTC and many others) needs no look-up at all.
+        if (m_starts.size() == 2)
+            return m_offsets[0];
         // From the span that holds the bucket's first second on to the one that holds the
         // stamp: zones change their offsets months apart, so this is mostly no step at all.
         std::size_t span = m_bucketSpans[std::size_t(unixSeconds - first) >> bucketShift];
@@ -116,44 +98,29 @@ private:
     std::vector<std::uint32_t> m_bucketSpans; // the span that holds each bucket's first second
 };
 
-// The packed date word of every local day that a stamp in ZoneOffsets' range can fall on, made
-// once (some 47,000 entries, 94 KB), so that a stamp's date is one look-up instead of a
-// calendar computation; 0 for the days outside 1980 to 2107.
-class PackedDates final {
-public:
-    PackedDates() : m_words(std::size_t(lastDay - firstDay)) {
-        for (std::int64_t day = firstDay; day < lastDay; ++day) {
-            const CivilDate date = civilFromDayNumber(day);
-            if (date.year >= 1980 && date.year <= 2107)
-                m_words[std::size_t(day - firstDay)] =
-                    std::uint16_t(unsigned((date.year - 1980) << 9) | (date.month << 5) | date.day);
-        }
-    }
-
-    [[nodiscard]] unsigned wordOf(std::int64_t day) const {
-        return day < firstDay || day >= lastDay ? 0 : m_words[std::size_t(day - firstDay)];
-    }
-
-private:
-    static constexpr std::int64_t firstDay = ZoneOffsets::first / secondsPerDay - 2;
-    static constexpr std::int64_t lastDay = ZoneOffsets::last / secondsPerDay + 2;
-
-    std::vector<std::uint16_t> m_words;
-};
-
-// The packed time word of every minute of a day (the seconds, halved, are added to it).
-constexpr auto minuteWords = [] {
-    std::array<std::uint16_t, 24 * 60> words{};
-    for (unsigned minute = 0; minute < words.size(); ++minute)
-        words[minute] = std::uint16_t(((minute / 60) << 11) | ((minute % 60) << 5));
-    return words;
-}();
+// The packed date word of a day count since 1970-01-01 that is not negative; 0 outside 1980 to
+// 2107. Computed rather than looked up: the walk converts three stamps a file between system
+// calls that leave little of a large table in the processor's cache.
+unsigned packedDateOfDay(std::uint64_t days) {
+    const std::uint64_t shifted = days + 719468;
+    const std::uint64_t era = shifted / 146097;
+    const auto dayOfEra = unsigned(shifted - era * 146097);
+    const unsigned yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const unsigned shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const unsigned day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+    const unsigned month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+    const std::uint64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    if (year < 1980 || year > 2107)
+        return 0;
+    return unsigned((year - 1980) << 9) | (month << 5) | day;
+}
 
 // What a conversion looks up, made on the first conversion after a reset of the zone. At
 // namespace scope, so that reaching it costs no guard of a function's static.
 struct ConversionTables {
     ZoneOffsets offsets;
-    PackedDates dates;
 };
 std::unique_ptr<const ConversionTables> conversionTablesMade;
 
@@ -180,8 +147,7 @@ FileTime fileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
     return FileTime(seconds + epochDifference) * ticksPerSecond + nanoseconds / 100;
 }
 
-// Three of these per file on the walk's path, so every step is a look-up or a division by a
-// constant.
+// Three of these per file on the walk's path: no step but the zone's offset reads memory.
 std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
     // Outside the range (the stamp 0 included) no date can be packed; one comparison for both
@@ -194,10 +160,12 @@ std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
     const auto local = std::uint64_t(unixSeconds + tables.offsets.offsetAt(unixSeconds));
     const std::uint64_t days = local / secondsPerDay;
     const auto secondOfDay = unsigned(local - days * secondsPerDay);
-    const unsigned dateWord = tables.dates.wordOf(std::int64_t(days));
+    const unsigned dateWord = packedDateOfDay(days);
     if (dateWord == 0)
         return 0;
-    return (dateWord << 16) | minuteWords[secondOfDay / 60] | (secondOfDay % 60 / 2);
+    const unsigned timeWord =
+        ((secondOfDay / 3600) << 11) | ((secondOfDay / 60 % 60) << 5) | (secondOfDay % 60 / 2);
+    return (dateWord << 16) | timeWord;
 }
 
 std::int64_t todayLocalDayNumber() {

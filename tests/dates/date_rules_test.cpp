@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 std::uint32_t packed(int year, int month, int day, int hour = 12, int minute = 0, int second = 0) {
@@ -56,6 +58,29 @@ TEST(AgeClasses, AgesAreCalendarDaysInEitherDirection) {
         const int last = monthLengths[month - 1];
         EXPECT_EQ(dateToAge(packed(2024, month, last), today), today - day(2024, month, last));
         EXPECT_EQ(dateToAge(packed(2024, month, last + 1), today), since1980) << month;
+    }
+}
+
+TEST(AgeClasses, EveryDayFrom1980To2107IsItsCalendarDay) {
+    // The day of a stamp is computed, not looked up: every day a packed date can hold, counted
+    // from a day in the middle of the range and from the first.
+    for (const std::int64_t today : {day(2040, 6, 15), day(1980, 1, 1)}) {
+        int days = 0;
+        int wrong = 0;
+        for (int year = 1980; year <= 2107; ++year) {
+            const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+            for (int month = 1; month <= 12; ++month) {
+                const int length = month == 2 ? (leap ? 29 : 28)
+                                   : month == 4 || month == 6 || month == 9 || month == 11 ? 30
+                                                                                           : 31;
+                for (int d = 1; d <= length; ++d, ++days) {
+                    const std::int64_t expected = std::llabs(day(year, month, d) - today);
+                    wrong += dateToAge(packed(year, month, d), today) == expected ? 0 : 1;
+                }
+            }
+        }
+        EXPECT_EQ(days, 46751);
+        EXPECT_EQ(wrong, 0) << "from day " << today;
     }
 }
 
