@@ -1,6 +1,7 @@
 #include "platform/file_time.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -117,6 +118,27 @@ unsigned packedDateOfDay(std::uint64_t days) {
     return unsigned((year - 1980) << 9) | (month << 5) | day;
 }
 
+// The date words of days converted lately, by the day's low bits. Files that share a day are
+// common (a tree copied or unpacked at once, the files of one working day), and the computation
+// is the longest part of a conversion. The mapping from day to word does not depend on the zone.
+class RecentDays final {
+public:
+    [[nodiscard]] unsigned wordOf(std::uint64_t days) {
+        Slot& slot = m_slots[days % m_slots.size()];
+        if (slot.days != days)
+            slot = {days, packedDateOfDay(days)};
+        return slot.word;
+    }
+
+private:
+    struct Slot {
+        std::uint64_t days = std::numeric_limits<std::uint64_t>::max();
+        unsigned word = 0;
+    };
+    std::array<Slot, 64> m_slots{};
+};
+RecentDays recentDays;
+
 // What a conversion looks up, made on the first conversion after a reset of the zone. At
 // namespace scope, so that reaching it costs no guard of a function's static.
 struct ConversionTables {
@@ -160,7 +182,7 @@ std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
     const auto local = std::uint64_t(unixSeconds + tables.offsets.offsetAt(unixSeconds));
     const std::uint64_t days = local / secondsPerDay;
     const auto secondOfDay = unsigned(local - days * secondsPerDay);
-    const unsigned dateWord = packedDateOfDay(days);
+    const unsigned dateWord = recentDays.wordOf(days);
     if (dateWord == 0)
         return 0;
     const unsigned timeWord =
