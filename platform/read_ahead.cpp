@@ -23,6 +23,9 @@ namespace {
 // each entry of a batch read and looked up.
 constexpr std::chrono::microseconds diskWait{200};
 constexpr std::chrono::microseconds diskWaitPerEntry{20};
+// A batch of entries counts as a read per this many of them, so that in a folder of a million
+// cached files the threads give up after some thousands of look-ups, as they do in a tree.
+constexpr std::size_t entriesPerProbe = 16;
 
 // Opens path below top as the walk would enter it: no symbolic link, no other mount.
 int openBelow(int top, const std::string& path) {
@@ -131,12 +134,14 @@ void ReadAhead::work() {
     }
 }
 
-void ReadAhead::probe(bool waited) {
+void ReadAhead::probe(bool waited, std::size_t weight) {
     if (m_probed.load(std::memory_order_relaxed) >= m_settings.probes)
         return;
-    const std::size_t slow = waited ? m_slow.fetch_add(1) + 1 : m_slow.load();
+    const std::size_t slow = waited ? m_slow.fetch_add(weight) + weight : m_slow.load();
+    const std::size_t before = m_probed.fetch_add(weight);
     // Hardly any wait for the disk: the tree is cached, reading ahead only costs.
-    if (m_probed.fetch_add(1) + 1 == m_settings.probes && slow * 20 < m_settings.probes) {
+    if (before < m_settings.probes && before + weight >= m_settings.probes &&
+        slow * 20 < m_settings.probes) {
         {
             std::lock_guard lock(m_mutex);
             m_gaveUp = true;
@@ -177,7 +182,8 @@ void ReadAhead::readDirectory(const std::string& path, std::vector<std::string>&
                 found.emplace_back(name);
         }
         const auto now = Clock::now();
-        probe(now - start > diskWaitPerEntry * std::max<std::size_t>(entries, 1));
+        probe(now - start > diskWaitPerEntry * std::max<std::size_t>(entries, 1),
+              std::max<std::size_t>(entries / entriesPerProbe, 1));
         start = now;
     }
     ::close(fd);

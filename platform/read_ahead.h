@@ -30,8 +30,8 @@ public:
     struct Settings {
         std::size_t threads = 4;
         std::size_t window = 1024;
-        // Give up after this many reads (a directory opened, or a batch of its entries looked
-        // up) when hardly any of them had to wait for the disk.
+        // Give up after this many reads (a directory opened, or every entriesPerProbe entries
+        // of a batch looked up) when hardly any of them had to wait for the disk.
         std::size_t probes = 512;
     };
 
@@ -61,7 +61,7 @@ private:
     // subdirectories to walk to found, in listed order.
     void readDirectory(const std::string& path, std::vector<std::string>& found);
     // Counts one read for giving up: whether it had to wait for the disk.
-    void probe(bool waited);
+    void probe(bool waited, std::size_t weight = 1);
     [[nodiscard]] bool mayTake() const;
     [[nodiscard]] bool ending() const { return m_stopping || m_gaveUp; }
 

@@ -106,3 +106,19 @@ TEST(ReadAhead, GivesUpWithinOneLargeCachedFolder) {
     ahead.stop();
     EXPECT_TRUE(ahead.gaveUp());
 }
+
+TEST(ReadAhead, GivesUpInALargeCachedFolderAfterAsManyLookUpsAsInATree) {
+    // With the usual settings the threads give up after some hundreds of cached reads; in a
+    // folder of 20,000 files that are a few dozen batches, but a batch counts by its entries.
+    tally_test::TempFolder temp;
+    for (int i = 0; i < 20000; ++i)
+        std::ofstream(temp.path() + "/" + std::to_string(i) + ".txt");
+    ReadAhead ahead(temp.path(), settings(10, ReadAhead::Settings{}.probes));
+    ahead.entered();
+    // Without giving up the threads would look up all 20,000 and stay on.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!ahead.gaveUp() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ahead.stop();
+    EXPECT_TRUE(ahead.gaveUp());
+}
