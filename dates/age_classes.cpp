@@ -2,6 +2,7 @@
 
 #include "collect/drive_statistics.h"
 #include "dates/packed_date.h"
+#include "platform/packed_calendar.h"
 
 #include <array>
 #include <cstdlib>
@@ -23,21 +24,12 @@ constexpr std::array<std::uint8_t, agedOut + 1> ageClasses = [] {
 }();
 
 // The day a packed stamp names, as a day count since 1970-01-01; one that cannot be decoded
-// counts as 1 January 1980. Computed rather than looked up in a table of months: between the
-// walk's system calls little of a table stays in the processor's cache.
+// counts as 1 January 1980.
 std::int64_t dayOfPacked(std::uint32_t packed) {
-    constexpr std::int64_t firstOf1980 = 3652;
     if (!validPacked(packed))
-        return firstOf1980;
-    const unsigned month = (packed >> 21) & 0xF;
-    const unsigned day = (packed >> 16) & 0x1F;
-    // Years from March on, so that a leap day ends its year.
-    const unsigned year = 1980 + (packed >> 25) - (month <= 2 ? 1 : 0);
-    const unsigned era = year / 400;
-    const unsigned yearOfEra = year - era * 400;
-    const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return std::int64_t(era) * 146097 + dayOfEra - 719468;
+        return platform::packed_calendar::yearStarts[0];
+    return platform::packed_calendar::dayOfDate(packed >> 25, (packed >> 21) & 0xF,
+                                                (packed >> 16) & 0x1F);
 }
 
 // The class of an age of at least 0 days.

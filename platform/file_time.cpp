@@ -1,7 +1,8 @@
 #include "platform/file_time.h"
 
+#include "platform/packed_calendar.h"
+
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -99,46 +100,6 @@ private:
     std::vector<std::uint32_t> m_bucketSpans; // the span that holds each bucket's first second
 };
 
-// The packed date word of a day count since 1970-01-01 that is not negative; 0 outside 1980 to
-// 2107. Computed rather than looked up: the walk converts three stamps a file between system
-// calls that leave little of a large table in the processor's cache.
-unsigned packedDateOfDay(std::uint64_t days) {
-    const std::uint64_t shifted = days + 719468;
-    const std::uint64_t era = shifted / 146097;
-    const auto dayOfEra = unsigned(shifted - era * 146097);
-    const unsigned yearOfEra =
-        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const unsigned shiftedMonth = (5 * dayOfYear + 2) / 153;
-    const unsigned day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
-    const unsigned month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
-    const std::uint64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-    if (year < 1980 || year > 2107)
-        return 0;
-    return unsigned((year - 1980) << 9) | (month << 5) | day;
-}
-
-// The date words of days converted lately, by the day's low bits. Files that share a day are
-// common (a tree copied or unpacked at once, the files of one working day), and the computation
-// is the longest part of a conversion. The mapping from day to word does not depend on the zone.
-class RecentDays final {
-public:
-    [[nodiscard]] unsigned wordOf(std::uint64_t days) {
-        Slot& slot = m_slots[days % m_slots.size()];
-        if (slot.days != days)
-            slot = {days, packedDateOfDay(days)};
-        return slot.word;
-    }
-
-private:
-    struct Slot {
-        std::uint64_t days = std::numeric_limits<std::uint64_t>::max();
-        unsigned word = 0;
-    };
-    std::array<Slot, 64> m_slots{};
-};
-RecentDays recentDays;
-
 // What a conversion looks up, made on the first conversion after a reset of the zone. At
 // namespace scope, so that reaching it costs no guard of a function's static.
 struct ConversionTables {
@@ -169,7 +130,8 @@ FileTime fileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
     return FileTime(seconds + epochDifference) * ticksPerSecond + nanoseconds / 100;
 }
 
-// Three of these per file on the walk's path: no step but the zone's offset reads memory.
+// Three of these per file on the walk's path: a division by a constant or a look-up in a small
+// table for each step.
 std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
     // Outside the range (the stamp 0 included) no date can be packed; one comparison for both
@@ -182,7 +144,7 @@ std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
     const auto local = std::uint64_t(unixSeconds + tables.offsets.offsetAt(unixSeconds));
     const std::uint64_t days = local / secondsPerDay;
     const auto secondOfDay = unsigned(local - days * secondsPerDay);
-    const unsigned dateWord = recentDays.wordOf(days);
+    const unsigned dateWord = packed_calendar::packedDateOfDay(std::int64_t(days));
     if (dateWord == 0)
         return 0;
     const unsigned timeWord =

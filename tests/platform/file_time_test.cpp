@@ -122,6 +122,13 @@ TEST(FileTime, EveryZoneChangeFrom1980To2107IsFound) {
     }
 }
 
+TEST(FileTime, EveryDayFrom1980To2107HasItsDate) {
+    // Noon of every day a packed date can hold, leap days and the common year 2100 included.
+    TimeZone zone("UTC");
+    expectSameAsLocaltime(dayNumberFromCivil(1980, 1, 1) * 86400 + 43200,
+                          dayNumberFromCivil(2107, 12, 31) * 86400 + 43200, 86400);
+}
+
 TEST(FileTime, DatesOutside1980To2107GiveZero) {
     TimeZone zone("UTC");
     const std::int64_t first1980 = dayNumberFromCivil(1980, 1, 1) * 86400;
