@@ -58,19 +58,18 @@ struct Place {
     bool mountKnown = false;
 };
 
-// Where an open directory (AT_EMPTY_PATH) or a path relative to the current directory is.
-std::optional<Place> placeOf(int fd, const char* path = "") {
+// Where an open directory is.
+std::optional<Place> placeOf(int fd) {
     struct statx status {};
-    const int flags = (*path == '\0' ? AT_EMPTY_PATH : 0) | AT_STATX_DONT_SYNC;
-    if (::statx(fd, path, flags, STATX_INO | STATX_MNT_ID, &status) != 0)
+    if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &status) != 0)
         return std::nullopt;
     return Place{{makedev(status.stx_dev_major, status.stx_dev_minor), status.stx_ino},
                  status.stx_mnt_id,
                  (status.stx_mask & STATX_MNT_ID) != 0};
 }
 
-Identity identityOf(int fd, const char* path = "") {
-    const auto place = placeOf(fd, path);
+Identity identityOf(int fd) {
+    const auto place = placeOf(fd);
     return place ? place->identity : Identity{};
 }
 
