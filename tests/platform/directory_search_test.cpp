@@ -449,14 +449,23 @@ TEST(WalkPosition, DeepDownALostWayIsToldUntilTheWalkIsBackWhereItCanProveItIs) 
     removeChain(temp.path());
 }
 
+namespace {
+
+// Makes the folder "big" below root with files empty files, each named padding and a number.
+void makeBigFolder(const std::string& root, int files, const std::string& padding) {
+    ASSERT_EQ(::mkdir((root + "/big").c_str(), 0755), 0);
+    for (int i = 0; i < files; ++i)
+        std::ofstream(root + "/big/" + padding + std::to_string(i));
+}
+
+} // namespace
+
 TEST(DirectoryListing, ReadsLargeDirectoriesWholeAndEachSearchFromTheStart) {
     tally_test::TempFolder temp;
-    ASSERT_EQ(::mkdir((temp.path() + "/big").c_str(), 0755), 0);
     // More names than one read of the directory returns.
     constexpr int files = 3000;
     const std::string padding(60, 'x');
-    for (int i = 0; i < files; ++i)
-        std::ofstream(temp.path() + "/big/" + padding + std::to_string(i));
+    makeBigFolder(temp.path(), files, padding);
     FolderDrive drive(temp.path());
     ASSERT_TRUE(enterDriveRoot('d'));
     ASSERT_TRUE(enterDirectory("big"));
@@ -475,11 +484,9 @@ TEST(DirectoryListing, ReadsLargeDirectoriesWholeAndEachSearchFromTheStart) {
 
 TEST(DirectoryListing, ADirectoryOverItsBudgetComesInBatchesReadOnceInTheSameOrder) {
     tally_test::TempFolder temp;
-    ASSERT_EQ(::mkdir((temp.path() + "/big").c_str(), 0755), 0);
     constexpr int files = 3000;
     const std::string padding(40, 'y');
-    for (int i = 0; i < files; ++i)
-        std::ofstream(temp.path() + "/big/" + padding + std::to_string(i));
+    makeBigFolder(temp.path(), files, padding);
     FolderDrive drive(temp.path());
     ASSERT_TRUE(enterDriveRoot('d'));
     ASSERT_TRUE(enterDirectory("big"));
