@@ -180,16 +180,16 @@ std::string tabField(std::string_view text, int n) {
     return std::string(trimmed(text.substr(0, text.find('\t'))));
 }
 
-PackedDateTime accessDosTime(const FileRecord& entry) {
-    return platform::fileTimeToPackedLocal(entry.lastAccessTime);
+platform::LocalStamp accessDosTime(const FileRecord& entry) {
+    return platform::fileTimeToLocal(entry.lastAccessTime);
 }
 
-PackedDateTime createDosTime(const FileRecord& entry) {
-    return platform::fileTimeToPackedLocal(entry.creationTime);
+platform::LocalStamp createDosTime(const FileRecord& entry) {
+    return platform::fileTimeToLocal(entry.creationTime);
 }
 
-PackedDateTime modifyDosTime(const FileRecord& entry) {
-    return platform::fileTimeToPackedLocal(entry.lastWriteTime);
+platform::LocalStamp modifyDosTime(const FileRecord& entry) {
+    return platform::fileTimeToLocal(entry.lastWriteTime);
 }
 
 std::string driveTypeName(int driveType) {

@@ -6,6 +6,7 @@
 // not a letter.
 
 #include "collect/file_record.h"
+#include "platform/file_time.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -13,10 +14,6 @@
 #include <string_view>
 
 enum class EntryKind { Directory = 0, DotEntry = 1, File = 2 };
-
-// Local date and time in the MS-DOS format: date word in the high 16 bits, time word in the
-// low 16 bits; 0 means not recorded.
-using PackedDateTime = std::uint32_t;
 
 // Raised by driveReady for a character outside a-z and A-Z.
 class ConversionError final : public std::runtime_error {
@@ -38,9 +35,11 @@ void showInfo(const std::string& text);
 [[nodiscard]] EntryKind classifyEntry(const FileRecord& entry);
 [[nodiscard]] std::string tabField(std::string_view text, int n);
 
-[[nodiscard]] PackedDateTime accessDosTime(const FileRecord& entry);
-[[nodiscard]] PackedDateTime createDosTime(const FileRecord& entry);
-[[nodiscard]] PackedDateTime modifyDosTime(const FileRecord& entry);
+// One of the entry's stamps in local time: its packed() is the MS-DOS date (high 16 bits) and
+// time (low 16 bits), 0 when the stamp is not recorded or lies outside 1980 to 2107.
+[[nodiscard]] platform::LocalStamp accessDosTime(const FileRecord& entry);
+[[nodiscard]] platform::LocalStamp createDosTime(const FileRecord& entry);
+[[nodiscard]] platform::LocalStamp modifyDosTime(const FileRecord& entry);
 
 [[nodiscard]] std::string driveTypeName(int driveType);
 // Throws ConversionError("Not a valid drive ID") for a character that is not a letter.

@@ -190,9 +190,9 @@ void DriveScan::crunchNumbers(const std::string& path, const FileRecord& record)
 
     collectFileAttr(m_stats, record.attributes, record.size);
 
-    const PackedDateTime created = createDosTime(record);
-    const PackedDateTime modified = modifyDosTime(record);
-    const PackedDateTime accessed = accessDosTime(record);
+    const platform::LocalStamp created = createDosTime(record);
+    const platform::LocalStamp modified = modifyDosTime(record);
+    const platform::LocalStamp accessed = accessDosTime(record);
     DropIntoHourSlot(m_stats, created, modified, accessed);
 
     const std::size_t dot = record.name.rfind('.');

@@ -49,21 +49,22 @@ int ageToIndex(int age) {
     return age < 0 ? 0 : static_cast<int>(classOfAge(age));
 }
 
-void updateAges(DriveStatistics& stats, std::uint32_t accessPacked, std::uint32_t createPacked,
-                std::uint32_t modifyPacked, std::int64_t size, std::int64_t todayDayNumber) {
+void updateAges(DriveStatistics& stats, platform::LocalStamp accessed, platform::LocalStamp created,
+                platform::LocalStamp modified, std::int64_t size, std::int64_t todayDayNumber) {
     const double bytes = static_cast<double>(size);
     auto add = [&](std::array<double, 10>& counts, std::array<double, 10>& sums,
-                   std::uint32_t packed) {
+                   platform::LocalStamp stamp) {
         // dateToAge and ageToIndex in one step, within this file so that it is inlined: the
-        // walk takes it three times a file.
+        // walk takes it three times a file. A recorded stamp always has a packed form that
+        // decodes, so its day is the one dateToAge would find.
         const std::size_t c =
-            packed == 0 ? 0 : classOfAge(std::llabs(todayDayNumber - dayOfPacked(packed)));
+            stamp.recorded() ? classOfAge(std::llabs(todayDayNumber - stamp.day)) : 0;
         counts[c] += 1.0;
         sums[c] += bytes;
     };
-    add(stats.accessAgeCount, stats.accessAgeBytes, accessPacked);
-    add(stats.createAgeCount, stats.createAgeBytes, createPacked);
-    add(stats.modifyAgeCount, stats.modifyAgeBytes, modifyPacked);
+    add(stats.accessAgeCount, stats.accessAgeBytes, accessed);
+    add(stats.createAgeCount, stats.createAgeBytes, created);
+    add(stats.modifyAgeCount, stats.modifyAgeBytes, modified);
 }
 
 const std::array<std::string, 10>& ageClassLabels() {

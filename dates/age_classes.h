@@ -2,6 +2,8 @@
 // Ages of time stamps in days and their ten classes, from "Not recorded" (0) to "Over 4 years"
 // (9). Today's date is read once per run and passed in, never per file.
 
+#include "platform/file_time.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -14,9 +16,10 @@ struct DriveStatistics;
 [[nodiscard]] int dateToAge(std::uint32_t packed, std::int64_t todayDayNumber);
 [[nodiscard]] int ageToIndex(int age);
 
-// Adds one file of the given size to the age classes of its three stamps.
-void updateAges(DriveStatistics& stats, std::uint32_t accessPacked, std::uint32_t createPacked,
-                std::uint32_t modifyPacked, std::int64_t size, std::int64_t todayDayNumber);
+// Adds one file of the given size to the age classes of its three stamps: the class of
+// dateToAge of each stamp's packed form, read straight from its local day.
+void updateAges(DriveStatistics& stats, platform::LocalStamp accessed, platform::LocalStamp created,
+                platform::LocalStamp modified, std::int64_t size, std::int64_t todayDayNumber);
 
 // "Not recorded", "<= 7 days", ... "Over 4 years", by class.
 [[nodiscard]] const std::array<std::string, 10>& ageClassLabels();

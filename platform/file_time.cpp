@@ -130,26 +130,32 @@ FileTime fileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
     return FileTime(seconds + epochDifference) * ticksPerSecond + nanoseconds / 100;
 }
 
-// Three of these per file on the walk's path: a division by a constant or a look-up in a small
-// table for each step.
-std::uint32_t fileTimeToPackedLocal(FileTime fileTime) {
+// Three of these per file on the walk's path: a division by a constant and a look-up in a small
+// table.
+LocalStamp fileTimeToLocal(FileTime fileTime) {
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
     // Outside the range (the stamp 0 included) no date can be packed; one comparison for both
     // ends.
     if (std::uint64_t(unixSeconds - ZoneOffsets::first) >=
         std::uint64_t(ZoneOffsets::last - ZoneOffsets::first))
-        return 0;
+        return {};
     const ConversionTables& tables = conversionTables();
     // Positive: the range starts in 1980, and no offset is a day.
     const auto local = std::uint64_t(unixSeconds + tables.offsets.offsetAt(unixSeconds));
     const std::uint64_t days = local / secondsPerDay;
-    const auto secondOfDay = unsigned(local - days * secondsPerDay);
-    const unsigned dateWord = packed_calendar::packedDateOfDay(std::int64_t(days));
-    if (dateWord == 0)
+    using packed_calendar::yearStarts;
+    if (days < std::uint64_t(yearStarts.front()) || days >= std::uint64_t(yearStarts.back()))
+        return {};
+    return {std::int32_t(days), std::int32_t(local - days * secondsPerDay)};
+}
+
+std::uint32_t LocalStamp::packed() const {
+    if (!recorded())
         return 0;
+    const auto second = unsigned(secondOfDay);
     const unsigned timeWord =
-        ((secondOfDay / 3600) << 11) | ((secondOfDay / 60 % 60) << 5) | (secondOfDay % 60 / 2);
-    return (dateWord << 16) | timeWord;
+        ((second / 3600) << 11) | ((second / 60 % 60) << 5) | (second % 60 / 2);
+    return (packed_calendar::packedDateOfDay(day) << 16) | timeWord;
 }
 
 std::int64_t todayLocalDayNumber() {

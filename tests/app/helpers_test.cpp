@@ -125,7 +125,7 @@ TEST(Helpers, ErrorBoxBeepsFirstAndInformationBoxDoesNot) {
 
 TEST(Helpers, UnrecordedStampsConvertToZero) {
     FileRecord record{"f", 0, 0, 0, 0, 0};
-    EXPECT_EQ(accessDosTime(record), 0u);
-    EXPECT_EQ(createDosTime(record), 0u);
-    EXPECT_EQ(modifyDosTime(record), 0u);
+    EXPECT_EQ(accessDosTime(record).packed(), 0u);
+    EXPECT_EQ(createDosTime(record).packed(), 0u);
+    EXPECT_EQ(modifyDosTime(record).packed(), 0u);
 }

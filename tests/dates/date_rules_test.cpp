@@ -22,6 +22,10 @@ std::int64_t day(int year, int month, int dayOfMonth) {
                                         static_cast<unsigned>(dayOfMonth));
 }
 
+platform::LocalStamp stamp(int year, int month, int dayOfMonth, int hour = 12, int minute = 0) {
+    return {static_cast<std::int32_t>(day(year, month, dayOfMonth)), hour * 3600 + minute * 60};
+}
+
 } // namespace
 
 TEST(AgeClasses, EveryBoundaryFallsIntoItsClass) {
@@ -87,7 +91,7 @@ TEST(AgeClasses, EveryDayFrom1980To2107IsItsCalendarDay) {
 TEST(AgeClasses, EachStampIsClassedOnItsOwn) {
     DriveStatistics stats;
     const std::int64_t today = day(2026, 12, 8);
-    updateAges(stats, packed(2026, 12, 1), 0, packed(2020, 1, 1), 1572864, today);
+    updateAges(stats, stamp(2026, 12, 1), {}, stamp(2020, 1, 1), 1572864, today);
     EXPECT_EQ(stats.accessAgeCount[1], 1);
     EXPECT_EQ(stats.accessAgeBytes[1], 1572864);
     EXPECT_EQ(stats.createAgeCount[0], 1);
@@ -105,11 +109,10 @@ TEST(HourSlots, HalfHoursFromMidnight) {
     EXPECT_EQ(timeToSlot(packed(2020, 13, 1, 14, 45)), 0);
 }
 
-TEST(HourSlots, RealStampsInTheFirstSlotCountButUnrecordedAndUndecodableOnesDoNot) {
+TEST(HourSlots, RealStampsInTheFirstSlotCountButUnrecordedOnesDoNot) {
     DriveStatistics stats;
-    DropIntoHourSlot(stats, packed(2020, 1, 1, 0, 10), packed(2020, 1, 1, 14, 45), 0);
-    DropIntoHourSlot(stats, packed(2020, 13, 1, 14, 45), packed(2020, 1, 1, 0, 0),
-                     packed(2020, 1, 1, 23, 59));
+    DropIntoHourSlot(stats, stamp(2020, 1, 1, 0, 10), stamp(2020, 1, 1, 14, 45), {});
+    DropIntoHourSlot(stats, {}, stamp(2020, 1, 1, 0, 0), stamp(2020, 1, 1, 23, 59));
     EXPECT_EQ(stats.createHours[0], 1);
     EXPECT_EQ(stats.modifyHours[29], 1);
     EXPECT_EQ(stats.modifyHours[0], 1);
@@ -122,4 +125,42 @@ TEST(HourSlots, RealStampsInTheFirstSlotCountButUnrecordedAndUndecodableOnesDoNo
     }
     EXPECT_EQ(created, 1);
     EXPECT_EQ(accessed, 1);
+}
+
+TEST(DateStatistics, AWalkedStampCountsAsItsPackedFormWould) {
+    // The walk counts a stamp from its local day and second of the day, never packing it; the
+    // classes and slots must be those that dateToAge, ageToIndex and timeToSlot give the packed
+    // form, for stamps from before 1980 to after 2107 (outside, they are not recorded), across
+    // daylight-saving changes and today's date on either side.
+    ::setenv("TZ", "America/New_York", 1);
+    platform::resetTimeZoneCache();
+    const std::int64_t today = day(2026, 12, 8);
+    int checked = 0;
+    int unrecorded = 0;
+    for (std::int64_t t = day(1979, 12, 25) * 86400; t < day(2108, 1, 5) * 86400;
+         t += 86400 + 3600 * 7 + 60 * 13 + 17) {
+        const platform::LocalStamp local =
+            platform::fileTimeToLocal(platform::fileTimeFromUnix(t, 0));
+        DriveStatistics stats;
+        updateAges(stats, local, local, local, 10, today);
+        DropIntoHourSlot(stats, local, local, local);
+        const std::uint32_t packedForm = local.packed();
+        const auto expectedClass =
+            static_cast<std::size_t>(ageToIndex(dateToAge(packedForm, today)));
+        ASSERT_EQ(stats.modifyAgeCount[expectedClass], 1) << "unix time " << t;
+        ASSERT_EQ(stats.accessAgeBytes[expectedClass], 10) << "unix time " << t;
+        const int slot = timeToSlot(packedForm);
+        double counted = 0;
+        for (const double hours : stats.createHours)
+            counted += hours;
+        ASSERT_EQ(counted, slot < 0 ? 0 : 1) << "unix time " << t;
+        const double inSlot = slot < 0 ? 0 : stats.createHours[static_cast<std::size_t>(slot)];
+        ASSERT_EQ(inSlot, slot < 0 ? 0 : 1) << "unix time " << t;
+        ++checked;
+        unrecorded += local.recorded() ? 0 : 1;
+    }
+    ::unsetenv("TZ");
+    platform::resetTimeZoneCache();
+    EXPECT_GT(checked, 35000);
+    EXPECT_GT(unrecorded, 5);
 }

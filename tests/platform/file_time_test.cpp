@@ -53,9 +53,18 @@ std::uint32_t packedByLocaltime(std::int64_t unixSeconds) {
     return (date << 16) | time;
 }
 
+// The packed form, the day and the second of the day all as the C library says.
 void expectSameAsLocaltime(std::int64_t from, std::int64_t to, std::int64_t step) {
     for (std::int64_t t = from; t <= to; t += step) {
-        ASSERT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(t, 0)), packedByLocaltime(t))
+        const LocalStamp stamp = fileTimeToLocal(fileTimeFromUnix(t, 0));
+        ASSERT_EQ(stamp.packed(), packedByLocaltime(t)) << "unix time " << t;
+        const auto local = time_t(t);
+        tm parts{};
+        localtime_r(&local, &parts);
+        ASSERT_EQ(stamp.day, dayNumberFromCivil(parts.tm_year + 1900, unsigned(parts.tm_mon + 1),
+                                                unsigned(parts.tm_mday)))
+            << "unix time " << t;
+        ASSERT_EQ(stamp.secondOfDay, parts.tm_hour * 3600 + parts.tm_min * 60 + parts.tm_sec)
             << "unix time " << t;
     }
 }
@@ -69,7 +78,7 @@ TEST(FileTime, UnixConversionAndZero) {
     EXPECT_EQ(fileTimeFromUnix(0, 0), 116444736000000000ULL);
     EXPECT_EQ(fileTimeFromUnix(1, 999'999'999), 116444736000000000ULL + 19'999'999);
     EXPECT_EQ(fileTimeFromUnix(-11'644'473'601, 0), 0U);
-    EXPECT_EQ(fileTimeToPackedLocal(0), 0U);
+    EXPECT_EQ(fileTimeToLocal(0).packed(), 0U);
 }
 
 TEST(FileTime, DaylightSavingChangesInBerlinConvertExactly) {
@@ -77,10 +86,10 @@ TEST(FileTime, DaylightSavingChangesInBerlinConvertExactly) {
         GTEST_SKIP() << "no time zone data for Europe/Berlin";
     TimeZone zone("Europe/Berlin");
     // 01:00 UTC is 03:00 summer time: date 2024-03-31, time 03:00:00.
-    EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(springChange2024, 0)),
+    EXPECT_EQ(fileTimeToLocal(fileTimeFromUnix(springChange2024, 0)).packed(),
               ((44U << 9 | 3U << 5 | 31U) << 16) | (3U << 11));
     // One second before it is 01:59:59 winter time (seconds halved: 29).
-    EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(springChange2024 - 1, 0)),
+    EXPECT_EQ(fileTimeToLocal(fileTimeFromUnix(springChange2024 - 1, 0)).packed(),
               ((44U << 9 | 3U << 5 | 31U) << 16) | (1U << 11 | 59U << 5 | 29U));
     expectSameAsLocaltime(springChange2024 - 7200, springChange2024 + 7200, 7);
     expectSameAsLocaltime(autumnChange2024 - 7200, autumnChange2024 + 7200, 7);
@@ -133,13 +142,19 @@ TEST(FileTime, DatesOutside1980To2107GiveZero) {
     TimeZone zone("UTC");
     const std::int64_t first1980 = dayNumberFromCivil(1980, 1, 1) * 86400;
     const std::int64_t last2107 = dayNumberFromCivil(2108, 1, 1) * 86400 - 1;
-    EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(first1980 - 1, 0)), 0U);
-    EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(first1980, 0)), (0U << 9 | 1U << 5 | 1U)
-                                                                         << 16);
-    EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(last2107, 0)),
+    EXPECT_EQ(fileTimeToLocal(fileTimeFromUnix(first1980 - 1, 0)).packed(), 0U);
+    EXPECT_EQ(fileTimeToLocal(fileTimeFromUnix(first1980, 0)).packed(), (0U << 9 | 1U << 5 | 1U)
+                                                                            << 16);
+    EXPECT_EQ(fileTimeToLocal(fileTimeFromUnix(last2107, 0)).packed(),
               ((127U << 9 | 12U << 5 | 31U) << 16) | (23U << 11 | 59U << 5 | 29U));
-    EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(last2107 + 1, 0)), 0U);
-    EXPECT_EQ(fileTimeToPackedLocal(1), 0U); // 1601
+    EXPECT_EQ(fileTimeToLocal(fileTimeFromUnix(last2107 + 1, 0)).packed(), 0U);
+    EXPECT_EQ(fileTimeToLocal(1).packed(), 0U); // 1601
+    // Not recorded is what the date statistics go by.
+    for (const FileTime outside : {fileTimeFromUnix(first1980 - 1, 0),
+                                   fileTimeFromUnix(last2107 + 1, 0), FileTime(0), FileTime(1)})
+        EXPECT_FALSE(fileTimeToLocal(outside).recorded()) << outside;
+    EXPECT_TRUE(fileTimeToLocal(fileTimeFromUnix(first1980, 0)).recorded());
+    EXPECT_TRUE(fileTimeToLocal(fileTimeFromUnix(last2107, 0)).recorded());
 }
 
 TEST(FileTime, LimitsApplyToTheLocalDate) {
@@ -148,7 +163,7 @@ TEST(FileTime, LimitsApplyToTheLocalDate) {
     TimeZone zone("Europe/Berlin");
     // 1979-12-31 23:30 UTC is already 1980-01-01 00:30 in Berlin.
     const std::int64_t stamp = dayNumberFromCivil(1980, 1, 1) * 86400 - 1800;
-    EXPECT_EQ(fileTimeToPackedLocal(fileTimeFromUnix(stamp, 0)),
+    EXPECT_EQ(fileTimeToLocal(fileTimeFromUnix(stamp, 0)).packed(),
               ((1U << 5 | 1U) << 16) | (30U << 5));
 }
 
