@@ -40,12 +40,11 @@ int FileTypeTable::findTypeRow(std::string_view extension) const {
 void FileTypeTable::insertType(std::string_view extension, std::int64_t size, bool fromList) {
     if (extension.size() > maxExtensionLength)
         return;
-    char folded[maxExtensionLength];
+    // Remembered as written: ".jpg" and ".JPG" may each remember the same row, and the walk
+    // folds the letters only when it has to search.
     std::uint64_t key = std::uint64_t(extension.size()) << (8 * maxExtensionLength);
-    for (std::size_t i = 0; i < extension.size(); ++i) {
-        folded[i] = static_cast<char>(upperAscii(extension[i]));
-        key |= std::uint64_t(static_cast<unsigned char>(folded[i])) << (8 * i);
-    }
+    for (std::size_t i = 0; i < extension.size(); ++i)
+        key |= std::uint64_t(static_cast<unsigned char>(extension[i])) << (8 * i);
     auto count = [&](FileTypeRow& row) {
         if (!fromList) {
             row.fileCount += 1;
@@ -59,6 +58,9 @@ void FileTypeTable::insertType(std::string_view extension, std::int64_t size, bo
         return;
     }
 
+    char folded[maxExtensionLength];
+    for (std::size_t i = 0; i < extension.size(); ++i)
+        folded[i] = static_cast<char>(upperAscii(extension[i]));
     const std::string_view wanted(folded, extension.size());
     int low = 0;
     int high = this->size() - 1;

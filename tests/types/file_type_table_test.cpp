@@ -31,6 +31,22 @@ TEST(FileTypeTable, FilesLandInTheRowOfTheirUpperCasedExtension) {
     EXPECT_EQ(FileTypeTable().findTypeRow(""), -1);
 }
 
+TEST(FileTypeTable, EveryWritingOfAnExtensionCountsInItsOneRowAsRowsAreAdded) {
+    // The walk remembers rows by the extension as written; a row added before them moves them.
+    FileTypeTable table;
+    for (int round = 0; round < 3; ++round) {
+        for (const char* extension : {".doc", ".DOC", ".Doc", ".jpeg", ".JPEG"})
+            table.insertType(extension, 5, false);
+        table.insertType(round == 0 ? ".AAA" : round == 1 ? ".cab" : ".B", 1, false);
+    }
+    ASSERT_EQ(table.size(), 5);
+    EXPECT_EQ(table.rows()[3].extension, ".DOC");
+    EXPECT_EQ(table.rows()[3].fileCount, 9);
+    EXPECT_EQ(table.rows()[3].totalBytes, 45);
+    EXPECT_EQ(table.rows()[4].extension, ".JPEG");
+    EXPECT_EQ(table.rows()[4].fileCount, 6);
+}
+
 TEST(FileTypeTable, ChosenTypesGetARowWithoutChangingOnesThatExist) {
     FileTypeTable table;
     table.insertType(".doc", 10, false);
