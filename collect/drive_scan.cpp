@@ -35,10 +35,6 @@ DriveScan::DriveScan(DriveStatistics& stats, ScanHost& host) : m_stats(stats), m
         m_readAhead = platform::ReadAhead::Settings{};
 }
 
-bool DriveScan::stopping() const {
-    return m_host.abortRequested() || m_host.applicationTerminating();
-}
-
 void DriveScan::scan() {
     m_host.setStatusText({});
     m_host.disenable(false);

@@ -49,7 +49,10 @@ public:
     }
 
 private:
-    [[nodiscard]] bool stopping() const;
+    // Asked before every entry: inline, so that it costs the two questions to the host only.
+    [[nodiscard]] bool stopping() const {
+        return m_host.abortRequested() || m_host.applicationTerminating();
+    }
     void countEntry(const std::string& path, const FileRecord& entry, std::string* subdirectories);
 
     DriveStatistics& m_stats;
