@@ -1,7 +1,6 @@
 #include "app/helpers.h"
 
 #include "platform/drives.h"
-#include "platform/file_time.h"
 #include "platform/locale_settings.h"
 #include "platform/message_hook.h"
 
@@ -178,18 +177,6 @@ std::string tabField(std::string_view text, int n) {
         text.remove_prefix(tab + 1);
     }
     return std::string(trimmed(text.substr(0, text.find('\t'))));
-}
-
-platform::LocalStamp accessDosTime(const FileRecord& entry) {
-    return platform::fileTimeToLocal(entry.lastAccessTime);
-}
-
-platform::LocalStamp createDosTime(const FileRecord& entry) {
-    return platform::fileTimeToLocal(entry.creationTime);
-}
-
-platform::LocalStamp modifyDosTime(const FileRecord& entry) {
-    return platform::fileTimeToLocal(entry.lastWriteTime);
 }
 
 std::string driveTypeName(int driveType) {

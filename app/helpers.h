@@ -37,9 +37,16 @@ void showInfo(const std::string& text);
 
 // One of the entry's stamps in local time: its packed() is the MS-DOS date (high 16 bits) and
 // time (low 16 bits), 0 when the stamp is not recorded or lies outside 1980 to 2107.
-[[nodiscard]] platform::LocalStamp accessDosTime(const FileRecord& entry);
-[[nodiscard]] platform::LocalStamp createDosTime(const FileRecord& entry);
-[[nodiscard]] platform::LocalStamp modifyDosTime(const FileRecord& entry);
+// Inline: the walk converts three stamps a file.
+[[nodiscard]] inline platform::LocalStamp accessDosTime(const FileRecord& entry) {
+    return platform::fileTimeToLocal(entry.lastAccessTime);
+}
+[[nodiscard]] inline platform::LocalStamp createDosTime(const FileRecord& entry) {
+    return platform::fileTimeToLocal(entry.creationTime);
+}
+[[nodiscard]] inline platform::LocalStamp modifyDosTime(const FileRecord& entry) {
+    return platform::fileTimeToLocal(entry.lastWriteTime);
+}
 
 [[nodiscard]] std::string driveTypeName(int driveType);
 // Throws ConversionError("Not a valid drive ID") for a character that is not a letter.

@@ -11,9 +11,6 @@ namespace platform {
 
 namespace {
 
-constexpr std::int64_t ticksPerSecond = 10'000'000;
-// Seconds from 1601-01-01 to 1970-01-01.
-constexpr std::int64_t epochDifference = 11'644'473'600;
 constexpr std::int64_t secondsPerDay = 86400;
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
@@ -121,14 +118,6 @@ const ConversionTables& conversionTables() {
 }
 
 } // namespace
-
-FileTime fileTimeFromUnix(std::int64_t seconds, std::uint32_t nanoseconds) {
-    constexpr auto maxSeconds =
-        std::int64_t(std::numeric_limits<FileTime>::max() / ticksPerSecond) - epochDifference - 1;
-    if (seconds < -epochDifference || seconds > maxSeconds)
-        return 0;
-    return FileTime(seconds + epochDifference) * ticksPerSecond + nanoseconds / 100;
-}
 
 // Three of these per file on the walk's path: a division by a constant and a look-up in a small
 // table.
