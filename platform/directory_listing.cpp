@@ -108,8 +108,7 @@ bool DirectoryListing::push() {
 bool DirectoryListing::readMore() {
     if (m_readingFd < 0 || m_levels.empty())
         return false;
-    m_entries.resize(m_levels.back().firstEntry);
-    m_names.resize(m_levels.back().firstName);
+    dropFrom(m_levels.back());
     const long read = readBatch(m_readingFd);
     if (read < 0)
         logWalkFailure("cannot read on in the folder", currentDirectory(), {}, errno);
@@ -150,8 +149,8 @@ std::size_t DirectoryListing::append(const char* records, std::size_t bytes) {
         nameEnd += length + 1;
         offset += recordLength;
     }
-    m_entries.resize(static_cast<std::size_t>(entry - m_entries.data()));
-    m_names.resize(nameEnd);
+    dropFrom({static_cast<std::uint32_t>(entry - m_entries.data()),
+              static_cast<std::uint32_t>(nameEnd)});
     return static_cast<std::size_t>(entry - first);
 }
 
@@ -166,10 +165,14 @@ void DirectoryListing::pop() {
     m_partial = false;
     if (m_levels.empty())
         return;
-    m_entries.resize(m_levels.back().firstEntry);
-    m_names.resize(m_levels.back().firstName);
+    dropFrom(m_levels.back());
     m_levels.pop_back();
     showTop();
+}
+
+void DirectoryListing::dropFrom(Level start) {
+    m_entries.erase(m_entries.begin() + start.firstEntry, m_entries.end());
+    m_names.erase(m_names.begin() + start.firstName, m_names.end());
 }
 
 void DirectoryListing::showTop() {

@@ -95,6 +95,9 @@ private:
     // entries may have moved (the accessors are on the walk's per-file path, so they do not
     // look the top up each time).
     void showTop();
+    // Drops what follows start in the two buffers; by erase, which unlike resize has no growing
+    // to do and so is done in line.
+    void dropFrom(Level start);
     // Appends what one read of fd gives to the top directory: > 0 entries read, 0 at the end,
     // < 0 on failure.
     long readBatch(int fd);
