@@ -6,7 +6,9 @@
 #include "platform/walk_position.h"
 
 #include <array>
+#include <bit>
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 
 #include <dirent.h>
@@ -15,6 +17,51 @@
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+// What one getdents64 reads at most.
+constexpr std::size_t readSize = 64 * 1024;
+// Each record is padded to a multiple of this after its name's terminating zero.
+constexpr std::size_t nameWord = 8;
+// What copyName moves at once.
+constexpr std::size_t copyChunk = 16;
+constexpr std::size_t nameStart = offsetof(LinuxDirent64, d_name);
+// A record with a name of one character.
+constexpr std::size_t smallestRecord = (nameStart + 2 + nameWord - 1) / nameWord * nameWord;
+static_assert(copyChunk <= nameStart);
+// The bytes of the smallest record's last word that belong to its header (the record length
+// and the type), set so that they are never taken for the name's zero.
+static_assert(smallestRecord - nameWord + 3 == nameStart);
+constexpr std::uint64_t headerInLastWord =
+    std::bit_cast<std::uint64_t>(std::array<unsigned char, 8>{0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0});
+
+// The length of a record's name, from the record's last word alone: the padding ends at the
+// first multiple of eight after the name's terminating zero, so that zero is in the last word
+// and every byte before it there is the name's (or the header's, in the smallest record).
+// Cheaper than strlen over the whole name, on the walk's per-entry path.
+std::size_t nameLength(const char* record, std::size_t recordLength) {
+    const std::size_t lastWord = recordLength - nameWord;
+    std::uint64_t word;
+    std::memcpy(&word, record + lastWord, sizeof word);
+    word |= lastWord < nameStart ? headerInLastWord : 0;
+    // 0x80 in each byte that is zero, nothing elsewhere.
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7F;
+    const std::uint64_t zeroBytes = ~(((word & low7) + low7) | word | low7);
+    const int zeroBit = std::endian::native == std::endian::little ? std::countr_zero(zeroBytes)
+                                                                   : std::countl_zero(zeroBytes);
+    return lastWord + static_cast<std::size_t>(zeroBit) / 8 - nameStart;
+}
+
+// Copies a name with its terminating zero in chunks of sixteen bytes (names are short, and a
+// call of memcpy costs more than the copy). It reads and writes up to a chunk less one byte
+// past the zero: both buffers have room for that.
+void copyName(char* to, const char* from, std::size_t length) {
+    for (std::size_t copied = 0; copied <= length; copied += copyChunk)
+        std::memcpy(to + copied, from + copied, copyChunk);
+}
+
+} // namespace
 
 bool DirectoryListing::push() {
     // Only the top directory can be read in batches: a new top ends the batches of the one
@@ -61,8 +108,7 @@ bool DirectoryListing::push() {
 bool DirectoryListing::readMore() {
     if (m_readingFd < 0 || m_levels.empty())
         return false;
-    m_entries.resize(m_levels.back().firstEntry);
-    m_names.resize(m_levels.back().firstName);
+    dropFrom(m_levels.back());
     const long read = readBatch(m_readingFd);
     if (read < 0)
         logWalkFailure("cannot read on in the folder", currentDirectory(), {}, errno);
@@ -73,20 +119,39 @@ bool DirectoryListing::readMore() {
 }
 
 long DirectoryListing::readBatch(int fd) {
-    alignas(LinuxDirent64) static thread_local std::array<char, 64 * 1024> buffer;
-    const long bytes = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size());
+    // Room past what getdents64 fills for the last chunk copyName reads.
+    alignas(LinuxDirent64) static thread_local std::array<char, readSize + copyChunk> buffer;
+    const long bytes = ::syscall(SYS_getdents64, fd, buffer.data(), readSize);
     if (bytes <= 0)
         return bytes;
-    long entries = 0;
-    for (long offset = 0; offset < bytes; ++entries) {
-        const auto* record = reinterpret_cast<const LinuxDirent64*>(buffer.data() + offset);
-        offset += record->d_reclen;
-        const std::size_t length = std::strlen(record->d_name);
-        m_entries.push_back({static_cast<std::uint32_t>(m_names.size()),
-                             static_cast<std::uint16_t>(length), record->d_type});
-        m_names.append(record->d_name, length + 1);
+    return static_cast<long>(append(buffer.data(), static_cast<std::size_t>(bytes)));
+}
+
+std::size_t DirectoryListing::append(const char* records, std::size_t bytes) {
+    // Room for the most the records can give (a record's header is longer than copyName
+    // writes past a name), trimmed to what they gave below.
+    const std::size_t firstEntry = m_entries.size();
+    std::size_t nameEnd = m_names.size();
+    m_entries.resize(firstEntry + bytes / smallestRecord);
+    m_names.resize(nameEnd + bytes);
+    // Through plain pointers: the names are written as bytes, which the compiler must
+    // otherwise assume may change the buffers' own pointers.
+    char* const names = m_names.data();
+    Entry* const first = m_entries.data() + firstEntry;
+    Entry* entry = first;
+    for (std::size_t offset = 0; offset < bytes; ++entry) {
+        const auto* record = reinterpret_cast<const LinuxDirent64*>(records + offset);
+        const std::size_t recordLength = record->d_reclen;
+        const std::size_t length = nameLength(records + offset, recordLength);
+        *entry = {static_cast<std::uint32_t>(nameEnd), static_cast<std::uint16_t>(length),
+                  record->d_type};
+        copyName(names + nameEnd, record->d_name, length);
+        nameEnd += length + 1;
+        offset += recordLength;
     }
-    return entries;
+    dropFrom({static_cast<std::uint32_t>(entry - m_entries.data()),
+              static_cast<std::uint32_t>(nameEnd)});
+    return static_cast<std::size_t>(entry - first);
 }
 
 void DirectoryListing::stopReading() {
@@ -100,10 +165,14 @@ void DirectoryListing::pop() {
     m_partial = false;
     if (m_levels.empty())
         return;
-    m_entries.resize(m_levels.back().firstEntry);
-    m_names.resize(m_levels.back().firstName);
+    dropFrom(m_levels.back());
     m_levels.pop_back();
     showTop();
+}
+
+void DirectoryListing::dropFrom(Level start) {
+    m_entries.erase(m_entries.begin() + start.firstEntry, m_entries.end());
+    m_names.erase(m_names.begin() + start.firstName, m_names.end());
 }
 
 void DirectoryListing::showTop() {

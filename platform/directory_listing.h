@@ -12,7 +12,7 @@
 // end, so a folder of millions of files costs no more memory than one that fits.
 
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -70,6 +70,16 @@ public:
     [[nodiscard]] unsigned char type(std::size_t index) const { return m_top[index].type; }
 
 private:
+    // Growing a buffer with it leaves the new elements unset: readBatch sizes its buffers for
+    // the most a read can give, writes them itself and trims them to what it wrote, so
+    // nothing is written twice.
+    template <class T> struct LeftUnset : std::allocator<T> {
+        LeftUnset() = default;
+        template <class U> explicit LeftUnset(const LeftUnset<U>&) noexcept {}
+        template <class U> void construct(U* place) noexcept {
+            ::new (static_cast<void*>(place)) U;
+        }
+    };
     struct Entry {
         std::uint32_t nameOffset;
         std::uint16_t nameLength;
@@ -85,16 +95,21 @@ private:
     // entries may have moved (the accessors are on the walk's per-file path, so they do not
     // look the top up each time).
     void showTop();
+    // Drops what follows start in the two buffers; by erase, which unlike resize has no growing
+    // to do and so is done in line.
+    void dropFrom(Level start);
     // Appends what one read of fd gives to the top directory: > 0 entries read, 0 at the end,
     // < 0 on failure.
     long readBatch(int fd);
+    // Appends the entries of the records getdents64 wrote (bytes of them); how many.
+    std::size_t append(const char* records, std::size_t bytes);
     [[nodiscard]] bool overBudget() const {
         return m_names.size() + m_entries.size() * sizeof(Entry) > m_keptBytes;
     }
     void stopReading();
 
-    std::string m_names; // each name followed by its terminating zero
-    std::vector<Entry> m_entries;
+    std::vector<char, LeftUnset<char>> m_names; // each name followed by its terminating zero
+    std::vector<Entry, LeftUnset<Entry>> m_entries;
     std::vector<Level> m_levels;
     const Entry* m_top = nullptr;
     std::size_t m_topSize = 0;

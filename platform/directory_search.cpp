@@ -5,6 +5,7 @@
 #include "platform/walk_log.h"
 #include "platform/walk_position.h"
 
+#include <array>
 #include <cerrno>
 
 #include <dirent.h>
@@ -19,24 +20,28 @@ FileTime fileTimeOf(const statx_timestamp& stamp) {
     return fileTimeFromUnix(stamp.tv_sec, stamp.tv_nsec);
 }
 
+// Names are never empty.
 bool isDotEntry(std::string_view name) {
-    return name == "." || name == "..";
+    return name.size() <= 2 && name.front() == '.' && name.back() == '.';
 }
 
+std::uint32_t hiddenOf(std::string_view name) {
+    return name.front() == '.' && !isDotEntry(name) ? attrHidden : 0;
+}
+
+// By entry type, which is the file mode's four type bits (DT_DIR, DT_LNK, ...): a look-up
+// instead of a chain of comparisons on the walk's per-entry path.
+constexpr std::array<std::uint32_t, 16> attributesByType = [] {
+    std::array<std::uint32_t, 16> byType{};
+    byType[DT_DIR] = attrDirectory;
+    byType[DT_LNK] = attrReparsePoint;
+    for (const unsigned special : {DT_CHR, DT_BLK, DT_FIFO, DT_SOCK})
+        byType[special] = attrSystem;
+    return byType;
+}();
+
 std::uint32_t attributesOfType(unsigned fileType) {
-    switch (fileType) {
-    case DT_DIR:
-        return attrDirectory;
-    case DT_LNK:
-        return attrReparsePoint;
-    case DT_CHR:
-    case DT_BLK:
-    case DT_FIFO:
-    case DT_SOCK:
-        return attrSystem;
-    default:
-        return 0;
-    }
+    return fileType < attributesByType.size() ? attributesByType[fileType] : 0;
 }
 
 } // namespace
@@ -52,49 +57,60 @@ struct DirectorySearch::State {
     int directory = -1; // the walk's directory, which the names are relative to
     FindData data;
 
-    // Fills data from one entry; false when the entry vanished before it could be examined.
-    bool describe(std::size_t index) {
+    // Fills data from one entry of the given type; false when the entry vanished before it
+    // could be examined. Small enough to be part of the per-entry loop: only what needs the
+    // entry's status goes through a call.
+    bool describe(std::size_t index, unsigned fileType) {
         data.name = listing->name(index);
-        data.size = 0;
-        data.creationTime = data.lastAccessTime = data.lastWriteTime = 0;
-        unsigned fileType = listing->type(index);
-        const bool needStatus = fileType == DT_UNKNOWN || (withDetails && fileType != DT_DIR);
-        // Filled by statx whenever it is read below: only details ask for more than the type.
+        if (fileType == DT_UNKNOWN || (withDetails && fileType != DT_DIR))
+            return describeFromStatus(index);
+        data.attributes = attributesOfType(fileType) | hiddenOf(data.name);
+        clearDetails();
+        takeDriveAttributes(index, fileType);
+        return true;
+    }
+
+    // The same for an entry whose type the listing does not give, or whose details are asked
+    // for.
+    bool describeFromStatus(std::size_t index) {
+        // Only the fields the walk uses, so that file systems that must fetch the others
+        // (network ones) are not asked for them.
+        const unsigned mask = withDetails ? STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME |
+                                                STATX_MTIME | STATX_BTIME
+                                          : STATX_TYPE;
         struct statx status;
-        if (needStatus) {
-            // Only the fields the walk uses, so that file systems that must fetch the others
-            // (network ones) are not asked for them.
-            const unsigned mask = withDetails ? STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME |
-                                                    STATX_MTIME | STATX_BTIME
-                                              : STATX_TYPE;
-            if (::statx(directory, listing->cName(index), AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC,
-                        mask, &status) != 0) {
-                logWalkFailure("cannot read the status of", currentDirectory(), data.name, errno);
-                return false;
-            }
-            fileType = IFTODT(status.stx_mode);
+        if (::statx(directory, listing->cName(index), AT_SYMLINK_NOFOLLOW | AT_STATX_DONT_SYNC,
+                    mask, &status) != 0) {
+            logWalkFailure("cannot read the status of", currentDirectory(), data.name, errno);
+            return false;
         }
-        data.attributes = attributesOfType(fileType);
-        if (data.name.front() == '.' && !isDotEntry(data.name))
-            data.attributes |= attrHidden;
+        const unsigned fileType = IFTODT(status.stx_mode);
+        data.attributes = attributesOfType(fileType) | hiddenOf(data.name);
         if (withDetails && fileType != DT_DIR) {
             if ((status.stx_mode & 0222) == 0 && fileType != DT_LNK)
                 data.attributes |= attrReadOnly;
-            if (fileType == DT_REG)
-                data.size = status.stx_size;
+            data.size = fileType == DT_REG ? status.stx_size : 0;
             data.lastWriteTime = fileTimeOf(status.stx_mtime);
             data.lastAccessTime = fileTimeOf(status.stx_atime);
-            if ((status.stx_mask & STATX_BTIME) != 0)
-                data.creationTime = fileTimeOf(status.stx_btime);
+            data.creationTime =
+                (status.stx_mask & STATX_BTIME) != 0 ? fileTimeOf(status.stx_btime) : 0;
+        } else {
+            clearDetails();
         }
-        if (driveAttributes != nullptr)
-            takeDriveAttributes(index, fileType);
+        takeDriveAttributes(index, fileType);
         return true;
+    }
+
+    void clearDetails() {
+        data.size = 0;
+        data.creationTime = data.lastAccessTime = data.lastWriteTime = 0;
     }
 
     // On a drive that keeps attributes: folders in every search (whether the walk enters them
     // depends on it), files when details are asked for; never links or special files.
     void takeDriveAttributes(std::size_t index, unsigned fileType) {
+        if (driveAttributes == nullptr)
+            return;
         const bool isDirectory = fileType == DT_DIR;
         if (isDotEntry(data.name) || !(isDirectory || (withDetails && fileType == DT_REG)))
             return;
@@ -118,10 +134,10 @@ struct DirectorySearch::State {
         while (listing != nullptr) {
             if (next < listing->size()) {
                 const std::size_t index = next++;
-                if (subdirectoriesOnly && listing->type(index) != DT_DIR &&
-                    listing->type(index) != DT_UNKNOWN)
+                const unsigned fileType = listing->type(index);
+                if (subdirectoriesOnly && fileType != DT_DIR && fileType != DT_UNKNOWN)
                     continue;
-                if (describe(index) && (data.attributes & skipMask) == 0)
+                if (describe(index, fileType) && (data.attributes & skipMask) == 0)
                     return true;
             } else if (listing->readMore()) {
                 next = 0;

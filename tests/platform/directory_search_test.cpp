@@ -525,3 +525,60 @@ TEST(DirectoryListing, ADirectoryOverItsBudgetComesInBatchesReadOnceInTheSameOrd
     EXPECT_FALSE(stacked.readMore());
     EXPECT_TRUE(leaveDirectory());
 }
+
+TEST(DirectoryListing, NamesOfEveryLengthComeWholeAndStayWholeUnderTheNextLevel) {
+    tally_test::TempFolder temp;
+    ASSERT_EQ(::mkdir((temp.path() + "/sub").c_str(), 0755), 0);
+    // Every length a name can have, so that its end falls on every byte of a record's padding;
+    // the names differ in every byte, so that a byte taken from a neighbour shows.
+    std::vector<std::string> expected{".", "..", "sub"};
+    for (std::size_t length = 1; length <= 255; ++length) {
+        std::string name(length, 'a');
+        for (std::size_t i = 0; i < length; ++i)
+            name[i] = static_cast<char>('a' + (i + length) % 26);
+        std::ofstream(temp.path() + "/" + name);
+        std::ofstream(temp.path() + "/sub/" + name);
+        expected.push_back(name);
+    }
+    std::sort(expected.begin(), expected.end());
+    auto topNames = [](const DirectoryListing& listing) {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < listing.size(); ++i) {
+            EXPECT_EQ(std::strlen(listing.cName(i)), listing.name(i).size()) << listing.name(i);
+            names.emplace_back(listing.name(i));
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    FolderDrive drive(temp.path());
+    ASSERT_TRUE(enterDriveRoot('d'));
+    DirectoryListing listing;
+    ASSERT_TRUE(listing.push());
+    EXPECT_EQ(topNames(listing), expected);
+    ASSERT_TRUE(enterDirectory("sub"));
+    ASSERT_TRUE(listing.push());
+    expected.erase(std::find(expected.begin(), expected.end(), "sub"));
+    EXPECT_EQ(topNames(listing), expected);
+    listing.pop();
+    EXPECT_TRUE(leaveDirectory());
+    expected.push_back("sub");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(topNames(listing), expected) << "the level below is as it was read";
+}
+
+TEST(DirectorySearch, OnlyDotAndDotDotAreNotHiddenAmongNamesWithDots) {
+    tally_test::TempFolder temp;
+    for (const char* name : {"...", "..x", ".x", "x.", "x..", "x"})
+        std::ofstream(temp.path() + "/" + name);
+    ASSERT_EQ(::chdir(temp.path().c_str()), 0);
+    for (const bool details : {false, true}) {
+        const auto seen = listCurrentDirectory(0, details);
+        ASSERT_EQ(seen.size(), 8U);
+        for (const char* name : {".", ".."})
+            EXPECT_EQ(seen.at(name).attributes, attrDirectory) << name;
+        for (const char* name : {"...", "..x", ".x"})
+            EXPECT_EQ(seen.at(name).attributes, attrHidden) << name;
+        for (const char* name : {"x.", "x..", "x"})
+            EXPECT_EQ(seen.at(name).attributes, 0U) << name;
+    }
+}
