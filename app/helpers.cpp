@@ -159,14 +159,6 @@ void showInfo(const std::string& text) {
     platform::showMessageBox(platform::MessageKind::Information, "Information", text);
 }
 
-EntryKind classifyEntry(const FileRecord& entry) {
-    if (entry.name == "." || entry.name == "..")
-        return EntryKind::DotEntry;
-    if ((entry.attributes & 0x10) != 0)
-        return EntryKind::Directory;
-    return EntryKind::File;
-}
-
 std::string tabField(std::string_view text, int n) {
     if (n < 1)
         return {};

@@ -32,7 +32,15 @@ public:
 void showError(const std::string& text);
 void showInfo(const std::string& text);
 
-[[nodiscard]] EntryKind classifyEntry(const FileRecord& entry);
+// Inline: asked of every entry the walk meets.
+[[nodiscard]] inline EntryKind classifyEntry(const FileRecord& entry) {
+    if (entry.name == "." || entry.name == "..")
+        return EntryKind::DotEntry;
+    if ((entry.attributes & 0x10) != 0)
+        return EntryKind::Directory;
+    return EntryKind::File;
+}
+
 [[nodiscard]] std::string tabField(std::string_view text, int n);
 
 // One of the entry's stamps in local time: its packed() is the MS-DOS date (high 16 bits) and
