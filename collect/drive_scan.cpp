@@ -30,7 +30,10 @@ FileRecord recordOf(const platform::FindData& data) {
 
 } // namespace
 
-DriveScan::DriveScan(DriveStatistics& stats, ScanHost& host) : m_stats(stats), m_host(host) {
+// Which drives are chosen does not change during a walk: whether to keep the overhang sums is
+// asked once, not per file.
+DriveScan::DriveScan(DriveStatistics& stats, ScanHost& host)
+    : m_stats(stats), m_host(host), m_countOverhang(host.overhangEnabled()) {
     if (platform::ReadAhead::wanted())
         m_readAhead = platform::ReadAhead::Settings{};
 }
@@ -200,7 +203,7 @@ void DriveScan::crunchNumbers(const std::string& path, const FileRecord& record)
     updateAges(m_stats, accessed, created, modified, record.size, m_today);
     m_stats.fileTypes.insertType(extension, record.size, false);
     updateSizeClass(m_stats, record.size);
-    if (m_host.overhangEnabled())
+    if (m_countOverhang)
         updateOverhang(m_stats, record.size);
 }
 

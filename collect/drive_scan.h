@@ -57,6 +57,7 @@ private:
 
     DriveStatistics& m_stats;
     ScanHost& m_host;
+    bool m_countOverhang;
     // One search for every listing of the walk (each directory's two passes), so that a
     // directory costs no allocation for it.
     platform::DirectorySearch m_search;
