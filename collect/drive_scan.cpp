@@ -7,6 +7,7 @@
 #include "platform/directory_search.h"
 #include "platform/drives.h"
 #include "platform/file_time.h"
+#include "platform/hot_path.h"
 #include "platform/read_ahead.h"
 #include "space/attribute_stats.h"
 #include "space/overhang.h"
@@ -81,7 +82,7 @@ void DriveScan::ScanAllDrives() {
     scan_dir();
 }
 
-void DriveScan::scan_dir() {
+TALLY_WALK_PATH void DriveScan::scan_dir() {
     // The walk's own stack, one frame per directory being walked, kept lean because a chain
     // of folders may be 100,000 deep: the directories' entries are read once into one stack
     // of listings (the subdirectories are found in them, and after those have been walked the
@@ -144,8 +145,9 @@ void DriveScan::scan_dir() {
     }
 }
 
-void DriveScan::scanfiles(const std::string& path, platform::DirectoryListing& listing,
-                          std::string* subdirectories) {
+TALLY_WALK_PATH void DriveScan::scanfiles(const std::string& path,
+                                          platform::DirectoryListing& listing,
+                                          std::string* subdirectories) {
     if (stopping())
         return;
     m_statusPath = nullptr;
@@ -158,8 +160,8 @@ void DriveScan::scanfiles(const std::string& path, platform::DirectoryListing& l
     }
 }
 
-void DriveScan::countEntry(const std::string& path, const FileRecord& entry,
-                           std::string* subdirectories) {
+TALLY_WALK_PATH void DriveScan::countEntry(const std::string& path, const FileRecord& entry,
+                                           std::string* subdirectories) {
     const EntryKind kind = classifyEntry(entry);
     if (kind == EntryKind::File) {
         crunchNumbers(path, entry);
@@ -170,7 +172,7 @@ void DriveScan::countEntry(const std::string& path, const FileRecord& entry,
     }
 }
 
-void DriveScan::crunchNumbers(const std::string& path, const FileRecord& record) {
+TALLY_WALK_PATH void DriveScan::crunchNumbers(const std::string& path, const FileRecord& record) {
     if (m_stats.filesFound % 3 == 0) {
         // The text changes only with the directory: build it once per directory (scanfiles
         // forgets it) in the same buffer, hand it over every third file.

@@ -1,10 +1,11 @@
 #include "collect/message_pump.h"
+#include "platform/hot_path.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 
-bool MessagePump::pump() {
+TALLY_WALK_PATH bool MessagePump::pump() {
     const Clock::time_point now = Clock::now();
     if (now - m_lastRun < m_interval)
         return false;

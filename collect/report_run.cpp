@@ -5,6 +5,7 @@
 #include "collect/progress_line.h"
 #include "platform/directory_search.h"
 #include "platform/drives.h"
+#include "platform/hot_path.h"
 #include "platform/message_hook.h"
 #include "space/overhang.h"
 #include "types/type_entry.h"
@@ -90,7 +91,7 @@ bool ReportRun::run() {
     return !failed;
 }
 
-void ReportRun::setStatusText(const std::string& text) {
+TALLY_WALK_PATH void ReportRun::setStatusText(const std::string& text) {
     m_status = text;
     // The empty text that starts each drive comes before the walk is on the drive.
     if (m_progress != nullptr && !text.empty() && m_progress->due())

@@ -8,6 +8,7 @@
 #include "collect/drive_statistics.h"
 #include "collect/report.h"
 #include "collect/scan_host.h"
+#include "platform/hot_path.h"
 #include "types/selection_filter.h"
 
 #include <map>
@@ -38,8 +39,8 @@ public:
     [[nodiscard]] Report report(const ReportStamp& stamp) const;
 
     [[nodiscard]] const std::string& currentDrive() const override { return m_currentDrive; }
-    [[nodiscard]] bool abortRequested() const override { return false; }
-    [[nodiscard]] bool isThisSelected(std::string_view fileName) const override {
+    [[nodiscard]] TALLY_WALK_PATH bool abortRequested() const override { return false; }
+    [[nodiscard]] TALLY_WALK_PATH bool isThisSelected(std::string_view fileName) const override {
         return m_filter.isThisSelected(fileName);
     }
     [[nodiscard]] bool overhangEnabled() const override { return m_filter.drives.size() == 1; }

@@ -9,6 +9,7 @@
 #include "dates/date_pages.h"
 #include "dates/time_page.h"
 #include "platform/ad_library.h"
+#include "platform/hot_path.h"
 #include "platform/user_registry.h"
 #include "space/attribute_page.h"
 #include "space/overhang.h"
@@ -347,7 +348,7 @@ void StatisticsWindow::disenable(bool enabled) {
         control->setEnabled(enabled);
 }
 
-void StatisticsWindow::setStatusText(const std::string& text) {
+TALLY_WALK_PATH void StatisticsWindow::setStatusText(const std::string& text) {
     m_statusText = text;
     m_statusShown = false;
 }
@@ -441,7 +442,7 @@ bool StatisticsWindow::collectDrive(const std::string& entry, std::string& drive
     return true;
 }
 
-bool StatisticsWindow::isThisSelected(std::string_view fileName) const {
+TALLY_WALK_PATH bool StatisticsWindow::isThisSelected(std::string_view fileName) const {
     return m_selection.isThisSelected(fileName);
 }
 
@@ -453,7 +454,7 @@ int StatisticsWindow::chosenDriveCount() const {
     return static_cast<int>(m_selection.drives.size());
 }
 
-void StatisticsWindow::pumpMessages() {
+TALLY_WALK_PATH void StatisticsWindow::pumpMessages() {
     if (m_pumpHook)
         m_pumpHook();
     m_pump.pump();

@@ -17,6 +17,7 @@
 #include "collect/message_pump.h"
 #include "collect/page_hooks.h"
 #include "collect/scan_host.h"
+#include "platform/hot_path.h"
 #include "space/bar_palette.h"
 #include "types/selection_filter.h"
 #include "types/wizard_answer.h"
@@ -115,8 +116,10 @@ public:
 
     // ScanHost: what the walk asks of the window.
     [[nodiscard]] const std::string& currentDrive() const override { return m_currentDrive; }
-    [[nodiscard]] bool abortRequested() const override { return m_abortRequested; }
-    [[nodiscard]] bool applicationTerminating() const override { return m_terminating; }
+    [[nodiscard]] TALLY_WALK_PATH bool abortRequested() const override { return m_abortRequested; }
+    [[nodiscard]] TALLY_WALK_PATH bool applicationTerminating() const override {
+        return m_terminating;
+    }
     [[nodiscard]] bool isThisSelected(std::string_view fileName) const override;
     [[nodiscard]] bool overhangEnabled() const override;
     [[nodiscard]] int chosenDriveCount() const override;

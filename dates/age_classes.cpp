@@ -2,6 +2,7 @@
 
 #include "collect/drive_statistics.h"
 #include "dates/packed_date.h"
+#include "platform/hot_path.h"
 #include "platform/packed_calendar.h"
 
 #include <array>
@@ -49,8 +50,9 @@ int ageToIndex(int age) {
     return age < 0 ? 0 : static_cast<int>(classOfAge(age));
 }
 
-void updateAges(DriveStatistics& stats, platform::LocalStamp accessed, platform::LocalStamp created,
-                platform::LocalStamp modified, std::int64_t size, std::int64_t todayDayNumber) {
+TALLY_WALK_PATH void updateAges(DriveStatistics& stats, platform::LocalStamp accessed,
+                                platform::LocalStamp created, platform::LocalStamp modified,
+                                std::int64_t size, std::int64_t todayDayNumber) {
     const double bytes = static_cast<double>(size);
     auto add = [&](std::array<double, 10>& counts, std::array<double, 10>& sums,
                    platform::LocalStamp stamp) {

@@ -2,6 +2,7 @@
 
 #include "collect/drive_statistics.h"
 #include "dates/packed_date.h"
+#include "platform/hot_path.h"
 
 int timeToSlot(std::uint32_t packed) {
     if (packed == 0)
@@ -11,8 +12,9 @@ int timeToSlot(std::uint32_t packed) {
     return 2 * stamp.hour + (stamp.minute >= 30 ? 1 : 0);
 }
 
-void DropIntoHourSlot(DriveStatistics& stats, platform::LocalStamp created,
-                      platform::LocalStamp modified, platform::LocalStamp accessed) {
+TALLY_WALK_PATH void DropIntoHourSlot(DriveStatistics& stats, platform::LocalStamp created,
+                                      platform::LocalStamp modified,
+                                      platform::LocalStamp accessed) {
     if (created.recorded())
         stats.createHours[created.halfHour()] += 1.0;
     if (modified.recorded())

@@ -1,6 +1,7 @@
 #include "platform/directory_listing.h"
 
 #include "platform/directory_search.h"
+#include "platform/hot_path.h"
 #include "platform/linux_dirent.h"
 #include "platform/walk_log.h"
 #include "platform/walk_position.h"
@@ -63,7 +64,7 @@ void copyName(char* to, const char* from, std::size_t length) {
 
 } // namespace
 
-bool DirectoryListing::push() {
+TALLY_WALK_PATH bool DirectoryListing::push() {
     // Only the top directory can be read in batches: a new top ends the batches of the one
     // below (the walk has found what it needed in it by then).
     stopReading();
@@ -105,7 +106,7 @@ bool DirectoryListing::push() {
     return readable;
 }
 
-bool DirectoryListing::readMore() {
+TALLY_WALK_PATH bool DirectoryListing::readMore() {
     if (m_readingFd < 0 || m_levels.empty())
         return false;
     dropFrom(m_levels.back());
@@ -118,7 +119,7 @@ bool DirectoryListing::readMore() {
     return read > 0;
 }
 
-long DirectoryListing::readBatch(int fd) {
+TALLY_WALK_PATH long DirectoryListing::readBatch(int fd) {
     // Room past what getdents64 fills for the last chunk copyName reads.
     alignas(LinuxDirent64) static thread_local std::array<char, readSize + copyChunk> buffer;
     const long bytes = ::syscall(SYS_getdents64, fd, buffer.data(), readSize);
@@ -127,7 +128,7 @@ long DirectoryListing::readBatch(int fd) {
     return static_cast<long>(append(buffer.data(), static_cast<std::size_t>(bytes)));
 }
 
-std::size_t DirectoryListing::append(const char* records, std::size_t bytes) {
+TALLY_WALK_PATH std::size_t DirectoryListing::append(const char* records, std::size_t bytes) {
     // Room for the most the records can give (a record's header is longer than copyName
     // writes past a name), trimmed to what they gave below.
     const std::size_t firstEntry = m_entries.size();
@@ -160,7 +161,7 @@ void DirectoryListing::stopReading() {
     m_readingFd = -1;
 }
 
-void DirectoryListing::pop() {
+TALLY_WALK_PATH void DirectoryListing::pop() {
     stopReading();
     m_partial = false;
     if (m_levels.empty())
@@ -170,12 +171,12 @@ void DirectoryListing::pop() {
     showTop();
 }
 
-void DirectoryListing::dropFrom(Level start) {
+TALLY_WALK_PATH void DirectoryListing::dropFrom(Level start) {
     m_entries.erase(m_entries.begin() + start.firstEntry, m_entries.end());
     m_names.erase(m_names.begin() + start.firstName, m_names.end());
 }
 
-void DirectoryListing::showTop() {
+TALLY_WALK_PATH void DirectoryListing::showTop() {
     const std::size_t first = m_levels.empty() ? m_entries.size() : m_levels.back().firstEntry;
     m_top = m_entries.data() + first;
     m_topSize = m_entries.size() - first;

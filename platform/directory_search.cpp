@@ -2,6 +2,7 @@
 
 #include "platform/directory_listing.h"
 #include "platform/drive_attributes.h"
+#include "platform/hot_path.h"
 #include "platform/walk_log.h"
 #include "platform/walk_position.h"
 
@@ -72,7 +73,7 @@ struct DirectorySearch::State {
 
     // The same for an entry whose type the listing does not give, or whose details are asked
     // for.
-    bool describeFromStatus(std::size_t index) {
+    TALLY_WALK_PATH bool describeFromStatus(std::size_t index) {
         // Only the fields the walk uses, so that file systems that must fetch the others
         // (network ones) are not asked for them.
         const unsigned mask = withDetails ? STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME |
@@ -130,7 +131,7 @@ struct DirectorySearch::State {
         return advance();
     }
 
-    bool advance() {
+    TALLY_WALK_PATH bool advance() {
         while (listing != nullptr) {
             if (next < listing->size()) {
                 const std::size_t index = next++;
@@ -170,7 +171,7 @@ bool DirectorySearch::findFirstSubdirectory(DirectoryListing& listing, std::uint
     return m_state->start(listing, skipMask, false, true);
 }
 
-bool DirectorySearch::findNext() {
+TALLY_WALK_PATH bool DirectorySearch::findNext() {
     return m_state->advance();
 }
 

@@ -1,4 +1,5 @@
 #include "platform/drive_attributes.h"
+#include "platform/hot_path.h"
 
 #include <cstring>
 #include <string>
@@ -112,7 +113,7 @@ void chooseDriveAttributeSource(int rootFd) {
     state.current = state.factory ? state.factory(rootFd) : realSourceFor(rootFd);
 }
 
-const DriveAttributeSource* driveAttributeSource() {
+TALLY_WALK_PATH const DriveAttributeSource* driveAttributeSource() {
     return choice().current.get();
 }
 

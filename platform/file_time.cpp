@@ -1,5 +1,6 @@
 #include "platform/file_time.h"
 
+#include "platform/hot_path.h"
 #include "platform/packed_calendar.h"
 
 #include <algorithm>
@@ -121,7 +122,7 @@ const ConversionTables& conversionTables() {
 
 // Three of these per file on the walk's path: a division by a constant and a look-up in a small
 // table.
-LocalStamp fileTimeToLocal(FileTime fileTime) {
+TALLY_WALK_PATH LocalStamp fileTimeToLocal(FileTime fileTime) {
     const std::int64_t unixSeconds = std::int64_t(fileTime / ticksPerSecond) - epochDifference;
     // Outside the range (the stamp 0 included) no date can be packed; one comparison for both
     // ends.

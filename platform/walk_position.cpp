@@ -25,6 +25,7 @@
 #include "platform/directory_search.h"
 #include "platform/drive_attributes.h"
 #include "platform/drives.h"
+#include "platform/hot_path.h"
 #include "platform/walk_log.h"
 
 #include <cerrno>
@@ -59,7 +60,7 @@ struct Place {
 };
 
 // Where an open directory is.
-std::optional<Place> placeOf(int fd) {
+TALLY_WALK_PATH std::optional<Place> placeOf(int fd) {
     struct statx status {};
     if (::statx(fd, "", AT_EMPTY_PATH | AT_STATX_DONT_SYNC, STATX_INO | STATX_MNT_ID, &status) != 0)
         return std::nullopt;
@@ -68,7 +69,7 @@ std::optional<Place> placeOf(int fd) {
                  (status.stx_mask & STATX_MNT_ID) != 0};
 }
 
-Identity identityOf(int fd) {
+TALLY_WALK_PATH Identity identityOf(int fd) {
     const auto place = placeOf(fd);
     return place ? place->identity : Identity{};
 }
@@ -110,7 +111,7 @@ public:
         return true;
     }
 
-    bool enter(std::string_view name) {
+    TALLY_WALK_PATH bool enter(std::string_view name) {
         if (name.empty() || name == "." || name == ".." || name.find('/') != name.npos)
             return false;
         if ((!m_haveRoot && !adoptCurrentDirectoryAsRoot()) || m_lostAt != noDepth)
@@ -147,7 +148,7 @@ public:
         return true;
     }
 
-    bool leave() {
+    TALLY_WALK_PATH bool leave() {
         if (m_levels.empty())
             return m_lostAt == noDepth;
         const Level left = m_levels.back();
@@ -173,7 +174,7 @@ public:
         return retrace(parent);
     }
 
-    const std::string& currentPath() {
+    TALLY_WALK_PATH const std::string& currentPath() {
         if (!m_haveRoot) {
             char buffer[PATH_MAX];
             m_path = ::getcwd(buffer, sizeof buffer) != nullptr ? buffer : "";
@@ -197,7 +198,7 @@ private:
     // Opens a subdirectory of directory that is on the drive root's mount, never through a
     // symbolic link; -1 otherwise. The kernel refuses to cross a mount point itself where it
     // can (openat2), which costs nothing; elsewhere the mount is asked for.
-    int openOnRootMount(int directory, const char* name) {
+    TALLY_WALK_PATH int openOnRootMount(int directory, const char* name) {
         constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
         if (!m_asksForMount) {
             open_how how{};
@@ -225,7 +226,7 @@ private:
         return place.identity.device == m_root.identity.device;
     }
 
-    bool arrived(const Identity& directory) {
+    TALLY_WALK_PATH bool arrived(const Identity& directory) {
         m_current = directory;
         m_lostAt = noDepth;
         return true;
@@ -233,7 +234,7 @@ private:
 
     // Makes fd (or nothing, for -1) the walk's open directory, closing the one before; one
     // opened afresh may be lent to the listing.
-    void setCurrent(int fd, bool fresh = true) {
+    TALLY_WALK_PATH void setCurrent(int fd, bool fresh = true) {
         if (m_currentFd >= 0 && m_currentFd != fd)
             ::close(m_currentFd);
         m_currentFd = fd;
@@ -328,7 +329,7 @@ private:
     std::size_t m_lostAt = noDepth;
 };
 
-WalkPosition& walkPosition() {
+TALLY_WALK_PATH WalkPosition& walkPosition() {
     static WalkPosition position;
     return position;
 }
@@ -340,11 +341,11 @@ bool enterDriveRoot(char letter) {
     return directory && walkPosition().enterRoot(*directory);
 }
 
-bool enterDirectory(std::string_view name) {
+TALLY_WALK_PATH bool enterDirectory(std::string_view name) {
     return walkPosition().enter(name);
 }
 
-bool leaveDirectory() {
+TALLY_WALK_PATH bool leaveDirectory() {
     return walkPosition().leave();
 }
 
@@ -352,11 +353,11 @@ int borrowEnteredDirectoryDescriptor() {
     return walkPosition().borrowEntered();
 }
 
-int walkDirectoryDescriptor() {
+TALLY_WALK_PATH int walkDirectoryDescriptor() {
     return walkPosition().directoryDescriptor();
 }
 
-const std::string& currentDirectory() {
+TALLY_WALK_PATH const std::string& currentDirectory() {
     return walkPosition().currentPath();
 }
 

@@ -1,8 +1,10 @@
 #include "space/attribute_stats.h"
 
 #include "collect/drive_statistics.h"
+#include "platform/hot_path.h"
 
-void collectFileAttr(DriveStatistics& stats, std::uint32_t attributes, std::int64_t size) {
+TALLY_WALK_PATH void collectFileAttr(DriveStatistics& stats, std::uint32_t attributes,
+                                     std::int64_t size) {
     const double bytes = static_cast<double>(size);
     if (attributes & 0x01) {
         stats.readOnlyCount += 1;

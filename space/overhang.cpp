@@ -3,8 +3,9 @@
 #include "app/helpers.h"
 #include "collect/drive_statistics.h"
 #include "platform/drives.h"
+#include "platform/hot_path.h"
 
-void updateOverhang(DriveStatistics& stats, std::int64_t size) {
+TALLY_WALK_PATH void updateOverhang(DriveStatistics& stats, std::int64_t size) {
     // What the last cluster of each size leaves unused. For the sizes the walk gives (never
     // negative) the rest of a division by a power of two is its low bits: a division per
     // cluster size was a good part of a file's statistics.

@@ -1,6 +1,7 @@
 #include "space/size_classes.h"
 
 #include "collect/drive_statistics.h"
+#include "platform/hot_path.h"
 
 #include <bit>
 
@@ -13,7 +14,7 @@ int sizeClassOf(std::int64_t size) {
     return sizeClass > 12 ? 12 : sizeClass;
 }
 
-void updateSizeClass(DriveStatistics& stats, std::int64_t size) {
+TALLY_WALK_PATH void updateSizeClass(DriveStatistics& stats, std::int64_t size) {
     const auto c = static_cast<std::size_t>(sizeClassOf(size));
     stats.sizeClassCount[c] += 1.0;
     stats.sizeClassBytes[c] += static_cast<double>(size);

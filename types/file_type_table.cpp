@@ -1,4 +1,5 @@
 #include "types/file_type_table.h"
+#include "platform/hot_path.h"
 
 namespace {
 
@@ -37,7 +38,8 @@ int FileTypeTable::findTypeRow(std::string_view extension) const {
     return -1;
 }
 
-void FileTypeTable::insertType(std::string_view extension, std::int64_t size, bool fromList) {
+TALLY_WALK_PATH void FileTypeTable::insertType(std::string_view extension, std::int64_t size,
+                                               bool fromList) {
     if (extension.size() > maxExtensionLength)
         return;
     // Remembered as written: ".jpg" and ".JPG" may each remember the same row, and the walk

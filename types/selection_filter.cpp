@@ -1,5 +1,6 @@
 #include "types/selection_filter.h"
 
+#include "platform/hot_path.h"
 #include "types/type_entry.h"
 
 namespace {
@@ -27,7 +28,7 @@ void SelectionFilter::setTypeEntries(std::vector<std::string> entries) {
         m_extensions.push_back(extractExtension(entry));
 }
 
-bool SelectionFilter::isThisSelected(std::string_view fileName) const {
+TALLY_WALK_PATH bool SelectionFilter::isThisSelected(std::string_view fileName) const {
     if (allFiles)
         return true;
     const std::size_t dot = fileName.rfind('.');
