@@ -1,6 +1,7 @@
 #include "platform/read_ahead.h"
 
 #include "platform/linux_dirent.h"
+#include "platform/read_watch.h"
 
 #include <algorithm>
 #include <array>
@@ -151,13 +152,12 @@ void ReadAhead::probe(bool waited, std::size_t weight) {
 }
 
 void ReadAhead::readDirectory(const std::string& path, std::vector<std::string>& found) {
-    using Clock = std::chrono::steady_clock;
-    Clock::time_point start = Clock::now();
+    ReadWatch watch(m_probed.load(std::memory_order_relaxed) < m_settings.probes);
     const int fd = openBelow(m_top, path);
     if (fd < 0)
         return;
-    probe(Clock::now() - start > diskWait);
-    start = Clock::now();
+    probe(watch.waited(diskWait));
+    watch.restart();
     alignas(LinuxDirent64) std::array<char, 32 * 1024> buffer;
     long bytes = 0;
     while (!ending() && (bytes = ::syscall(SYS_getdents64, fd, buffer.data(), buffer.size())) > 0) {
@@ -181,10 +181,9 @@ void ReadAhead::readDirectory(const std::string& path, std::vector<std::string>&
             if (type == DT_DIR && name[0] != '.')
                 found.emplace_back(name);
         }
-        const auto now = Clock::now();
-        probe(now - start > diskWaitPerEntry * std::max<std::size_t>(entries, 1),
+        probe(watch.waited(diskWaitPerEntry * std::max<std::size_t>(entries, 1)),
               std::max<std::size_t>(entries / entriesPerProbe, 1));
-        start = now;
+        watch.restart();
     }
     ::close(fd);
 }

@@ -1,4 +1,5 @@
 #include "platform/read_ahead.h"
+#include "platform/read_watch.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +122,26 @@ TEST(ReadAhead, GivesUpInALargeCachedFolderAfterAsManyLookUpsAsInATree) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     ahead.stop();
     EXPECT_TRUE(ahead.gaveUp());
+}
+
+TEST(ReadWatch, CountsAReadAsWaitingOnlyWhenItSleptLongerThanItMay) {
+    using namespace std::chrono_literals;
+    const auto longest = std::chrono::microseconds(500);
+    platform::ReadWatch watch;
+    EXPECT_FALSE(watch.waited(longest)) << "nothing took long";
+
+    // A thread put aside for others runs late without sleeping: busy all along looks the same.
+    const auto busyUntil = std::chrono::steady_clock::now() + 20ms;
+    while (std::chrono::steady_clock::now() < busyUntil) {
+    }
+    EXPECT_FALSE(watch.waited(longest)) << "long, but never asleep";
+
+    watch.restart();
+    std::this_thread::sleep_for(20ms);
+    EXPECT_TRUE(watch.waited(longest)) << "asleep, as while the disk reads";
+    EXPECT_FALSE(watch.waited(std::chrono::seconds(10))) << "asleep, but not for long";
+
+    platform::ReadWatch idle(false);
+    std::this_thread::sleep_for(2ms);
+    EXPECT_FALSE(idle.waited(longest));
 }
