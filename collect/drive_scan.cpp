@@ -151,13 +151,14 @@ TALLY_WALK_PATH void DriveScan::scanfiles(const std::string& path,
     if (stopping())
         return;
     m_statusPath = nullptr;
-    if (!m_search.findFirst(listing, 0, true))
+    // A whole listing's subdirectories were taken in a pass of their own.
+    const std::uint32_t skipMask = subdirectories == nullptr ? platform::attrDirectory : 0;
+    if (!m_search.findFirst(listing, skipMask, true))
         return;
-    countEntry(path, recordOf(m_search.data()), subdirectories);
-    while (!stopping() && m_search.findNext()) {
+    do {
         countEntry(path, recordOf(m_search.data()), subdirectories);
         m_host.pumpMessages();
-    }
+    } while (!stopping() && m_search.findNext());
 }
 
 TALLY_WALK_PATH void DriveScan::countEntry(const std::string& path, const FileRecord& entry,

@@ -1,12 +1,12 @@
 #include "collect/progress_line.h"
 
 #include "app/helpers.h"
+#include "platform/coarse_clock.h"
 
 #include <cerrno>
 #include <string>
 
 #include <sys/ioctl.h>
-#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -15,12 +15,6 @@ constexpr std::uint32_t offersPerClockRead = 64;
 constexpr std::int64_t nanosecondsBetweenLines = 100'000'000;
 constexpr int defaultColumns = 80;
 constexpr std::string_view cut = "...";
-
-std::int64_t coarseNow() {
-    timespec now{};
-    ::clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
-    return std::int64_t(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-}
 
 int columnsOf(int terminal) {
     winsize size{};
@@ -38,7 +32,7 @@ bool isContinuationByte(char byte) {
 bool ProgressLine::due() {
     if (m_offers++ % offersPerClockRead != 0)
         return false;
-    const std::int64_t now = coarseNow();
+    const std::int64_t now = platform::coarseNow();
     if (m_everShown && now - m_lastShown < nanosecondsBetweenLines)
         return false;
     m_lastShown = now;

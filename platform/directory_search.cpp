@@ -1,5 +1,6 @@
 #include "platform/directory_search.h"
 
+#include "platform/coarse_clock.h"
 #include "platform/directory_listing.h"
 #include "platform/drive_attributes.h"
 #include "platform/hot_path.h"
@@ -45,6 +46,9 @@ std::uint32_t attributesOfType(unsigned fileType) {
     return fileType < attributesByType.size() ? attributesByType[fileType] : 0;
 }
 
+// How often a batch of look-ups asks the coarse clock whether to end.
+constexpr std::size_t entriesPerClockRead = 4;
+
 } // namespace
 
 struct DirectorySearch::State {
@@ -53,27 +57,26 @@ struct DirectorySearch::State {
     std::size_t next = 0;
     std::uint32_t skipMask = 0;
     bool withDetails = false;
-    bool subdirectoriesOnly = false;
+    unsigned typesExamined = 0; // a bit for each entry type (DT_...) that is examined
     const DriveAttributeSource* driveAttributes = nullptr; // the current drive's, if it has one
     int directory = -1; // the walk's directory, which the names are relative to
-    FindData data;
 
     // Fills data from one entry of the given type; false when the entry vanished before it
     // could be examined. Small enough to be part of the per-entry loop: only what needs the
     // entry's status goes through a call.
-    bool describe(std::size_t index, unsigned fileType) {
+    bool describe(std::size_t index, unsigned fileType, FindData& data) {
         data.name = listing->name(index);
         if (fileType == DT_UNKNOWN || (withDetails && fileType != DT_DIR))
-            return describeFromStatus(index);
+            return describeFromStatus(index, data);
         data.attributes = attributesOfType(fileType) | hiddenOf(data.name);
-        clearDetails();
-        takeDriveAttributes(index, fileType);
+        clearDetails(data);
+        takeDriveAttributes(index, fileType, data);
         return true;
     }
 
     // The same for an entry whose type the listing does not give, or whose details are asked
     // for.
-    TALLY_WALK_PATH bool describeFromStatus(std::size_t index) {
+    TALLY_WALK_PATH bool describeFromStatus(std::size_t index, FindData& data) {
         // Only the fields the walk uses, so that file systems that must fetch the others
         // (network ones) are not asked for them.
         const unsigned mask = withDetails ? STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME |
@@ -96,20 +99,20 @@ struct DirectorySearch::State {
             data.creationTime =
                 (status.stx_mask & STATX_BTIME) != 0 ? fileTimeOf(status.stx_btime) : 0;
         } else {
-            clearDetails();
+            clearDetails(data);
         }
-        takeDriveAttributes(index, fileType);
+        takeDriveAttributes(index, fileType, data);
         return true;
     }
 
-    void clearDetails() {
+    static void clearDetails(FindData& data) {
         data.size = 0;
         data.creationTime = data.lastAccessTime = data.lastWriteTime = 0;
     }
 
     // On a drive that keeps attributes: folders in every search (whether the walk enters them
     // depends on it), files when details are asked for; never links or special files.
-    void takeDriveAttributes(std::size_t index, unsigned fileType) {
+    void takeDriveAttributes(std::size_t index, unsigned fileType, FindData& data) const {
         if (driveAttributes == nullptr)
             return;
         const bool isDirectory = fileType == DT_DIR;
@@ -120,34 +123,58 @@ struct DirectorySearch::State {
             data.attributes = withDriveAttributes(data.attributes, *kept);
     }
 
-    bool start(DirectoryListing& listed, std::uint32_t skip, bool details, bool subdirectories) {
+    void start(DirectoryListing& listed, std::uint32_t skip, bool details, bool subdirectories) {
         listing = &listed;
         next = 0;
         skipMask = skip;
         withDetails = details;
-        subdirectoriesOnly = subdirectories;
+        // Which entry types are examined at all: a search for subdirectories only passes over
+        // what the listing says is something else, and a directory's attribute word always
+        // has the directory bit, so with that bit in skipMask one named as a directory is
+        // passed over unexamined.
+        typesExamined = 0xFFFF;
+        if (subdirectories)
+            typesExamined = (1u << DT_DIR) | (1u << DT_UNKNOWN);
+        if ((skip & attrDirectory) != 0)
+            typesExamined &= ~(1u << DT_DIR);
         driveAttributes = driveAttributeSource();
         directory = walkDirectoryDescriptor();
-        return advance();
     }
 
-    TALLY_WALK_PATH bool advance() {
-        while (listing != nullptr) {
-            if (next < listing->size()) {
-                const std::size_t index = next++;
-                const unsigned fileType = listing->type(index);
-                if (subdirectoriesOnly && fileType != DT_DIR && fileType != DT_UNKNOWN)
-                    continue;
-                if (describe(index, fileType) && (data.attributes & skipMask) == 0)
-                    return true;
-            } else if (listing->readMore()) {
-                next = 0;
-            } else {
-                break;
+    // Examines entries into found until it holds capacity of them, the listing ends or the
+    // clock moves on; how many. A partial listing's next batch is read only before anything is
+    // found, since reading it replaces the names that what was found shows.
+    TALLY_WALK_PATH std::size_t find(FindData* found, std::size_t capacity) {
+        DirectoryListing* const listed = listing;
+        if (listed == nullptr)
+            return 0;
+        const unsigned examined = typesExamined;
+        const std::int64_t began = coarseNow();
+        std::size_t count = 0;
+        for (;;) {
+            const std::size_t size = listed->size();
+            std::size_t index = next;
+            while (count < capacity) {
+                // Passing over what is not examined costs a test an entry.
+                while (index < size && ((examined >> (listed->type(index) & 0xF)) & 1) == 0)
+                    ++index;
+                if (index == size)
+                    break;
+                FindData& data = found[count];
+                const bool taken =
+                    describe(index, listed->type(index), data) && (data.attributes & skipMask) == 0;
+                ++index;
+                // On a cold cache each look-up may wait for the disk: the batch ends within a
+                // tick of the clock and a few look-ups, so that the caller soon lets the window
+                // run and sees an abort.
+                if (taken && ++count % entriesPerClockRead == 0 && coarseNow() != began)
+                    break;
             }
+            next = index;
+            if (count > 0 || index < size || !listed->readMore())
+                return count;
+            next = 0;
         }
-        data = FindData{};
-        return false;
     }
 };
 
@@ -164,25 +191,33 @@ bool DirectorySearch::findFirst(std::uint32_t skipMask, bool withDetails) {
 
 bool DirectorySearch::findFirst(DirectoryListing& listing, std::uint32_t skipMask,
                                 bool withDetails) {
-    return m_state->start(listing, skipMask, withDetails, false);
+    return start(listing, skipMask, withDetails, false);
 }
 
 bool DirectorySearch::findFirstSubdirectory(DirectoryListing& listing, std::uint32_t skipMask) {
-    return m_state->start(listing, skipMask, false, true);
+    return start(listing, skipMask, false, true);
 }
 
-TALLY_WALK_PATH bool DirectorySearch::findNext() {
-    return m_state->advance();
+bool DirectorySearch::start(DirectoryListing& listing, std::uint32_t skipMask, bool withDetails,
+                            bool subdirectoriesOnly) {
+    m_state->start(listing, skipMask, withDetails, subdirectoriesOnly);
+    return findMore();
 }
 
-const FindData& DirectorySearch::data() const {
-    return m_state->data;
+TALLY_WALK_PATH bool DirectorySearch::findMore() {
+    m_at = 0;
+    m_count = m_state->find(m_found.data(), m_found.size());
+    if (m_count > 0)
+        return true;
+    m_found[0] = FindData{};
+    return false;
 }
 
 void DirectorySearch::close() {
     m_state->listing = nullptr;
     m_state->next = 0;
-    m_state->data = FindData{};
+    m_at = m_count = 0;
+    m_found[0] = FindData{};
 }
 
 } // namespace platform

@@ -12,10 +12,14 @@
 // Cost: with details, one statx (never following links, never opening the file) per entry that
 // is not a directory; directories and every entry of a names-only search cost no system call
 // beyond reading the directory (the entry type says what they are). The directory is read
-// whole when the search starts.
+// whole when the search starts. Entries are examined a batch at a time (up to 64, ended early
+// when the clock moves on), so the status of an entry may be looked up a little before the
+// caller reaches it.
 
 #include "platform/file_time.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -63,13 +67,31 @@ public:
     // listing gives and which is not a directory is passed over without being examined.
     [[nodiscard]] bool findFirstSubdirectory(DirectoryListing& listing, std::uint32_t skipMask);
     // False at the end, and when reading fails in the middle (treated as the end).
-    [[nodiscard]] bool findNext();
-    [[nodiscard]] const FindData& data() const;
+    [[nodiscard]] bool findNext() {
+        if (++m_at < m_count)
+            return true;
+        return findMore();
+    }
+    // The entry found last; empty after a search that found nothing more.
+    [[nodiscard]] const FindData& data() const { return m_found[m_at]; }
     void close();
 
 private:
     struct State;
+    // Examines the next batch of entries; false when there are none.
+    bool findMore();
+    bool start(DirectoryListing& listing, std::uint32_t skipMask, bool withDetails,
+               bool subdirectoriesOnly);
+
     std::unique_ptr<State> m_state;
+    // Entries are examined a batch at a time: a step of the search is then an increment, inline
+    // in the caller, and the look-ups of the entries' status follow one another without the
+    // caller's work in between (the kernel's code and data for a look-up stay in the
+    // processor's caches from one to the next, and so do the caller's for its entries).
+    static constexpr std::size_t batchSize = 64;
+    std::array<FindData, batchSize> m_found{};
+    std::size_t m_at = 0;    // the entry data() shows
+    std::size_t m_count = 0; // entries of the batch found
 };
 
 // Enters the root directory of a drive letter; remembers its mount so that enterDirectory

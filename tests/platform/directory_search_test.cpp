@@ -582,3 +582,53 @@ TEST(DirectorySearch, OnlyDotAndDotDotAreNotHiddenAmongNamesWithDots) {
             EXPECT_EQ(seen.at(name).attributes, 0U) << name;
     }
 }
+
+// The search looks entries up some at a time ahead of its caller: each entry must still come
+// with its own details, across the search's batches and a partial listing's, and entries that
+// went after the listing was read are passed over without ending the search.
+TEST(DirectorySearch, EachEntryKeepsItsOwnDetailsAcrossBatchesAndWhatHasGoneIsPassedOver) {
+    tally_test::TempFolder temp;
+    constexpr int files = 700;
+    const std::string padding(40, 'z');
+    ASSERT_EQ(::mkdir((temp.path() + "/big").c_str(), 0755), 0);
+    for (int i = 0; i < files; ++i)
+        std::ofstream(temp.path() + "/big/" + padding + std::to_string(i)) << std::string(i, 'x');
+    for (const char* folder : {"/big/sub1", "/big/sub2", "/big/.hiddensub"})
+        ASSERT_EQ(::mkdir((temp.path() + folder).c_str(), 0755), 0);
+    FolderDrive drive(temp.path());
+    ASSERT_TRUE(enterDriveRoot('d'));
+    ASSERT_TRUE(enterDirectory("big"));
+
+    for (const std::size_t budget : {DirectoryListing::defaultKeptBytes, std::size_t(8 * 1024)}) {
+        SCOPED_TRACE(budget);
+        DirectoryListing listing(budget);
+        ASSERT_TRUE(listing.push());
+        ASSERT_EQ(listing.partial(), budget < DirectoryListing::defaultKeptBytes);
+        // Every tenth file goes after the listing was read.
+        for (int i = 5; i < files; i += 10)
+            ASSERT_EQ(
+                ::unlinkat(walkDirectoryDescriptor(), (padding + std::to_string(i)).c_str(), 0), 0);
+        std::map<std::string, std::uint64_t> seen;
+        DirectorySearch search;
+        for (bool more = search.findFirst(listing, attrDirectory, true); more;
+             more = search.findNext()) {
+            const FindData& entry = search.data();
+            EXPECT_EQ(entry.attributes & attrDirectory, 0U) << entry.name;
+            EXPECT_TRUE(seen.emplace(std::string(entry.name), entry.size).second)
+                << "found twice: " << entry.name;
+        }
+        EXPECT_TRUE(search.data().name.empty()) << "nothing is shown after the end";
+        ASSERT_EQ(seen.size(), std::size_t(files - files / 10));
+        for (const auto& [name, size] : seen) {
+            ASSERT_TRUE(name.starts_with(padding)) << name;
+            const int i = std::stoi(name.substr(padding.size()));
+            EXPECT_NE(i % 10, 5) << "gone, yet found: " << name;
+            EXPECT_EQ(size, std::uint64_t(i)) << name;
+        }
+        // Put the files back for the next round.
+        for (int i = 5; i < files; i += 10)
+            std::ofstream(temp.path() + "/big/" + padding + std::to_string(i))
+                << std::string(i, 'x');
+    }
+    EXPECT_TRUE(leaveDirectory());
+}
