@@ -102,7 +102,8 @@ TALLY_WALK_PATH void DriveScan::scan_dir() {
     std::optional<platform::ReadAhead> readAhead;
     if (m_readAhead)
         readAhead.emplace(platform::currentDirectory(), *m_readAhead);
-    auto openFrame = [&] {
+    // Inlined, as TALLY_WALK_INLINE would have it: it reads the directory just entered.
+    auto openFrame = [&]() __attribute__((always_inline)) {
         if (readAhead)
             readAhead->entered();
         stack.push_back({names.size(), names.size()});

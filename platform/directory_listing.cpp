@@ -119,7 +119,7 @@ TALLY_WALK_PATH bool DirectoryListing::readMore() {
     return read > 0;
 }
 
-TALLY_WALK_PATH long DirectoryListing::readBatch(int fd) {
+TALLY_WALK_INLINE long DirectoryListing::readBatch(int fd) {
     // Room past what getdents64 fills for the last chunk copyName reads.
     alignas(LinuxDirent64) static thread_local std::array<char, readSize + copyChunk> buffer;
     const long bytes = ::syscall(SYS_getdents64, fd, buffer.data(), readSize);

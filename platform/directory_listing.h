@@ -100,7 +100,7 @@ private:
     void dropFrom(Level start);
     // Appends what one read of fd gives to the top directory: > 0 entries read, 0 at the end,
     // < 0 on failure.
-    long readBatch(int fd);
+    inline long readBatch(int fd);
     // Appends the entries of the records getdents64 wrote (bytes of them); how many.
     std::size_t append(const char* records, std::size_t bytes);
     [[nodiscard]] bool overBudget() const {

@@ -76,7 +76,7 @@ struct DirectorySearch::State {
 
     // The same for an entry whose type the listing does not give, or whose details are asked
     // for.
-    TALLY_WALK_PATH bool describeFromStatus(std::size_t index, FindData& data) {
+    TALLY_WALK_INLINE bool describeFromStatus(std::size_t index, FindData& data) {
         // Only the fields the walk uses, so that file systems that must fetch the others
         // (network ones) are not asked for them.
         const unsigned mask = withDetails ? STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_ATIME |
@@ -144,7 +144,7 @@ struct DirectorySearch::State {
     // Examines entries into found until it holds capacity of them, the listing ends or the
     // clock moves on; how many. A partial listing's next batch is read only before anything is
     // found, since reading it replaces the names that what was found shows.
-    TALLY_WALK_PATH std::size_t find(FindData* found, std::size_t capacity) {
+    TALLY_WALK_INLINE std::size_t find(FindData* found, std::size_t capacity) {
         DirectoryListing* const listed = listing;
         if (listed == nullptr)
             return 0;
@@ -198,8 +198,8 @@ bool DirectorySearch::findFirstSubdirectory(DirectoryListing& listing, std::uint
     return start(listing, skipMask, false, true);
 }
 
-bool DirectorySearch::start(DirectoryListing& listing, std::uint32_t skipMask, bool withDetails,
-                            bool subdirectoriesOnly) {
+TALLY_WALK_INLINE bool DirectorySearch::start(DirectoryListing& listing, std::uint32_t skipMask,
+                                              bool withDetails, bool subdirectoriesOnly) {
     m_state->start(listing, skipMask, withDetails, subdirectoriesOnly);
     return findMore();
 }

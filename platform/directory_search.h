@@ -80,8 +80,8 @@ private:
     struct State;
     // Examines the next batch of entries; false when there are none.
     bool findMore();
-    bool start(DirectoryListing& listing, std::uint32_t skipMask, bool withDetails,
-               bool subdirectoriesOnly);
+    inline bool start(DirectoryListing& listing, std::uint32_t skipMask, bool withDetails,
+                      bool subdirectoriesOnly);
 
     std::unique_ptr<State> m_state;
     // Entries are examined a batch at a time: a step of the search is then an increment, inline
