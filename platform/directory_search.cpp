@@ -62,9 +62,8 @@ struct DirectorySearch::State {
     int directory = -1; // the walk's directory, which the names are relative to
 
     // Fills data from one entry of the given type; false when the entry vanished before it
-    // could be examined. Small enough to be part of the per-entry loop: only what needs the
-    // entry's status goes through a call.
-    bool describe(std::size_t index, unsigned fileType, FindData& data) {
+    // could be examined. Part of the search's loop, the look-up of the status included.
+    TALLY_WALK_INLINE bool describe(std::size_t index, unsigned fileType, FindData& data) {
         data.name = listing->name(index);
         if (fileType == DT_UNKNOWN || (withDetails && fileType != DT_DIR))
             return describeFromStatus(index, data);
@@ -149,7 +148,7 @@ struct DirectorySearch::State {
         if (listed == nullptr)
             return 0;
         const unsigned examined = typesExamined;
-        const std::int64_t began = coarseNow();
+        std::int64_t began = 0; // read at the first look at the clock
         std::size_t count = 0;
         for (;;) {
             const std::size_t size = listed->size();
@@ -164,11 +163,15 @@ struct DirectorySearch::State {
                 const bool taken =
                     describe(index, listed->type(index), data) && (data.attributes & skipMask) == 0;
                 ++index;
-                // On a cold cache each look-up may wait for the disk: the batch ends within a
-                // tick of the clock and a few look-ups, so that the caller soon lets the window
-                // run and sees an abort.
-                if (taken && ++count % entriesPerClockRead == 0 && coarseNow() != began)
-                    break;
+                // On a cold cache each look-up may wait for the disk: the batch ends once the
+                // clock, first read after a few look-ups (a small directory never reads it),
+                // has moved on, so that the caller soon lets the window run and sees an abort.
+                if (taken && ++count % entriesPerClockRead == 0) {
+                    const std::int64_t now = coarseNow();
+                    if (began != 0 && now != began)
+                        break;
+                    began = now;
+                }
             }
             next = index;
             if (count > 0 || index < size || !listed->readMore())

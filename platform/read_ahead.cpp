@@ -62,6 +62,10 @@ bool ReadAhead::wanted() {
 }
 
 void ReadAhead::entered() {
+    // Once the threads have given up nothing waits for the walk: it enters its directories
+    // without taking the lock.
+    if (m_gaveUp.load(std::memory_order_relaxed))
+        return;
     std::lock_guard lock(m_mutex);
     ++m_walked;
     // The parked threads go on once the walk has taken a quarter of the window back, so that
