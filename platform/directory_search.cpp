@@ -148,7 +148,10 @@ struct DirectorySearch::State {
         if (listed == nullptr)
             return 0;
         const unsigned examined = typesExamined;
-        std::int64_t began = 0; // read at the first look at the clock
+        // A batch with details may wait for the disk from its first look-up: timed from its
+        // start. One without is mostly a matter of names and needs no clock before it has
+        // looked a few entries up (a small directory never reads it).
+        std::int64_t began = withDetails ? coarseNow() : 0;
         std::size_t count = 0;
         for (;;) {
             const std::size_t size = listed->size();
@@ -164,8 +167,8 @@ struct DirectorySearch::State {
                     describe(index, listed->type(index), data) && (data.attributes & skipMask) == 0;
                 ++index;
                 // On a cold cache each look-up may wait for the disk: the batch ends once the
-                // clock, first read after a few look-ups (a small directory never reads it),
-                // has moved on, so that the caller soon lets the window run and sees an abort.
+                // clock has moved on, so that the caller soon lets the window run and sees an
+                // abort.
                 if (taken && ++count % entriesPerClockRead == 0) {
                     const std::int64_t now = coarseNow();
                     if (began != 0 && now != began)
