@@ -3,8 +3,8 @@
 // headless report in tally99-report, recording fakes in tests. The walk calls nothing else
 // outside the core, so it runs and is tested without a window.
 //
-// Cost: pumpMessages and setStatusText are called on the per-file path (the pump once per
-// entry, the status text every third file), so implementations must return at once when there
+// Cost: pumpMessages and setStatusText are called on the per-file path (the pump after every
+// file, the status text every third file), so implementations must return at once when there
 // is nothing to do and only store the text.
 
 #include "dates/date_kind.h"
